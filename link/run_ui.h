@@ -1,0 +1,56 @@
+#pragma once
+// Everything a programming run asks or shows. The main window implements it with message
+// boxes and its progress and password windows, the command-line tool on the terminal, tests
+// with scripted answers.
+#include "link/embedded_info.h"
+#include "model/messages.h"
+
+#include <optional>
+#include <string>
+
+namespace tq8615 {
+
+enum class RunKind : int16_t { None = 0, Read = 1, Write = 2, ReadEmbeddedInfo = 3 };
+
+class RunUi : public MessageSink {
+public:
+    // show(): a message box with an OK button; the run waits until it is closed.
+
+    // OK/Cancel question with the question icon; true for OK.
+    virtual bool confirm(const Message& prompt) = 0;
+    // The progress window of a read or write: opened at 0 %, moved, closed at the end.
+    virtual void progressOpened(RunKind kind) = 0;
+    virtual void progressChanged(int percent) = 0;
+    virtual void progressClosed() = 0;
+    // The password window, its text box preset to `preset`; the typed text, or nullopt on
+    // Cancel.
+    virtual std::optional<std::string> askPassword(const std::string& preset) = 0;
+    // Retry/Cancel question after the radio stopped answering; true for Retry.
+    virtual bool askRetry(const Message& question) = 0;
+    // After a successful embedded information read: show it (the window waits for Close).
+    virtual void showEmbeddedInfo(const EmbeddedInfo& info) = 0;
+};
+
+// The run's built-in texts, English and Chinese.
+Message ReadPrompt();
+Message WritePrompt();
+Message ModelWrongMessage();
+Message VersionWrongMessage();
+Message BandErrorMessage();
+Message ProgressCaption(RunKind kind);
+Message ProgressLabel();
+
+// Language keys of section "OTHER" that the run shows.
+enum RunTextKey : int {
+    kKeyPortError = 2002,
+    kKeyNoAnswer = 2003,
+    kKeyReadDone = 2004,
+    kKeyWriteDone = 2005,
+    kKeyReadFailed = 2006,
+    kKeyWriteFailed = 2007,
+    kKeyInfoFailed = 2008,
+    kKeyPasswordCaption = 3100,
+    kKeyPasswordLabel = 3101,
+};
+
+}  // namespace tq8615

@@ -1,0 +1,39 @@
+#pragma once
+// The machine's serial ports, and the port name kept in "comPort" of "mysetup.ini".
+// A port is known by its name as the system lists it ("COM3", "ttyUSB0") or by a device
+// path the user typed ("/dev/pts/4"); see link/README.md for the "comPort" rule.
+#include <QString>
+#include <QStringList>
+
+namespace tq8615 {
+
+// The machine's serial ports in a stable order: by name, numbers compared as numbers
+// ("COM3" before "COM10", "ttyS2" before "ttyS10").
+QStringList SystemPortNames();
+void SortPortNames(QStringList& names);
+
+// Clears `list` and fills it with the machine's ports; returns the first one, or an empty
+// text when there is none.
+QString FillPortList(QStringList& list);
+QString FirstPort();
+QString FirstPort(const QStringList& available);
+// True when `port` is one of the listed ports, or a device path that exists.
+bool IsPortPresent(const QString& port);
+bool IsPortPresent(const QString& port, const QStringList& available);
+
+// True where the system names serial ports "COM" followed by a number.
+constexpr bool NumberedPortPlatform()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
+}
+
+// The port a "comPort" value designates; empty for none ("" or "0").
+QString PortFromSetting(const QString& value, bool numberedPorts = NumberedPortPlatform());
+// The "comPort" value that designates `port`.
+QString SettingFromPort(const QString& port, bool numberedPorts = NumberedPortPlatform());
+
+}  // namespace tq8615

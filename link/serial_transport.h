@@ -1,0 +1,38 @@
+#pragma once
+// The programming line on a real serial port (or a pseudo-terminal) through QSerialPort.
+#include "link/transport.h"
+
+#include <QSerialPort>
+
+namespace tq8615 {
+
+class SerialPortTransport : public Transport {
+public:
+    explicit SerialPortTransport(QString portName = {});
+    ~SerialPortTransport() override;
+
+    void setPortName(const QString& portName) { portName_ = portName; }
+    QString portName() const { return portName_; }
+    QString lastError() const { return lastError_; }
+
+    bool open() override;
+    bool isOpen() const override { return port_.isOpen(); }
+    void close() override;
+    void clear() override;
+    bool write(const QByteArray& bytes) override;
+    qint64 bytesAvailable() const override { return port_.bytesAvailable(); }
+    QByteArray readAll() override { return port_.readAll(); }
+
+private:
+    void handleError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    QString portName_;
+    QString lastError_;
+};
+
+// Opens `transport` with the programming settings; false when the port is missing, busy or
+// cannot be set up (the caller then shows text 2002 and does not start).
+bool OpenPort(Transport& transport);
+
+}  // namespace tq8615

@@ -1,0 +1,56 @@
+#pragma once
+// Decides which 16-byte blocks travel: the whole range, only the include list (the channel
+// bitmaps a read fetches first), or everything outside the skip list (unused channel
+// records and the unused area 12528..12799).
+#include <bitset>
+#include <optional>
+#include <vector>
+
+namespace tq8615 {
+
+class RadioImage;
+
+struct AddressRange {
+    int start = 0;
+    int end = 0;  // inclusive
+    bool operator==(const AddressRange&) const = default;
+};
+
+constexpr int kChannelSlots = 200;
+constexpr int kChannelRecordSize = 32;
+constexpr int kChannelBitmapAddress = 6464;    // 0x1940: in-use bitmap, then the scan bitmap
+constexpr AddressRange kIncludeRange{6464, 6527};
+constexpr AddressRange kUnusedArea{12528, 12799};
+
+class TransferPlanner {
+public:
+    static constexpr int kMaxIncludeRanges = 16;
+    static constexpr int kMaxSkipRanges = 501;
+    static constexpr int kAllBlocks = -1;
+    static constexpr int kIncludeOnly = 0;
+    static constexpr int kWriteMode = 10;  // any positive value means "skip list"
+
+    TransferPlanner();
+
+    int PlannerMode = kAllBlocks;
+    std::vector<AddressRange> IncludeList;
+    std::vector<AddressRange> SkipList;
+
+    // Adds a skip range; one that starts right after the last range extends it instead.
+    void addSkipRange(int start, int end);
+    // Shrinks every skip range to the whole blocks it contains and drops the empty ones.
+    void finishSkipList(int blockSize = 16);
+    // Blocks planned from 0 to `endAddress` with the current skip list.
+    int countBlocks(int endAddress, int blockSize = 16) const;
+    // The address to transfer for candidate `address`; nullopt when the include list has
+    // nothing at or after it.
+    std::optional<int> nextAddress(int address) const;
+
+    // A read leaves the include phase: skip what the bitmaps just read say is unused, the
+    // unused area and the include ranges already read.
+    void planReadFromBitmap(const RadioImage& image);
+    // A write sends only the channels in use (bit n-1 set for channel n) and the other areas.
+    void planWrite(const std::bitset<kChannelSlots>& channelsInUse);
+};
+
+}  // namespace tq8615
