@@ -1,0 +1,96 @@
+#include "cli/cli.h"
+#include "files/ini_file.h"
+
+#include <fstream>
+#include <iostream>
+#include <system_error>
+
+namespace tq8615::cli {
+
+std::optional<std::string> Args::option(const std::string& name) const
+{
+    auto it = options.find(name);
+    if (it == options.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::string ParseArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued, Args& args)
+{
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& w = words[i];
+        if (w == "--help" || w == "-h") {
+            args.help = true;
+        } else if (w.starts_with("-") && w.size() > 1) {
+            if (std::find(valued.begin(), valued.end(), w) == valued.end())
+                return "unknown option " + w;
+            if (i + 1 >= words.size())
+                return "option " + w + " needs a value";
+            args.options[w] = words[++i];
+        } else {
+            args.positional.push_back(w);
+        }
+    }
+    return {};
+}
+
+std::filesystem::path ProgramFolder()
+{
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::current_path() : exe.parent_path();
+}
+
+std::string EnglishText(int key)
+{
+    static const auto file = ProgramFolder() / "language" / "english.ini";
+    return ReadIniValue(file, "OTHER", std::to_string(key)).value_or("");
+}
+
+void StderrSink::show(const Message& message)
+{
+    std::string text = message.langKey ? EnglishText(message.langKey) : message.english;
+    if (text.empty())
+        text = "message " + std::to_string(message.langKey);
+    std::cerr << text << '\n';
+}
+
+std::optional<int> BandOption(const Args& args, int fallback)
+{
+    auto band = args.option("--band");
+    if (!band)
+        return fallback;
+    if (*band == "0" || *band == "1" || *band == "2")
+        return std::stoi(*band);
+    std::cerr << "band plan must be 0, 1 or 2\n";
+    return std::nullopt;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size)
+{
+    auto temp = path;
+    temp += ".saving";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+        out.flush();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec)
+        std::filesystem::remove(temp, ec);
+    return !ec;
+}
+
+int Fail(const std::string& message)
+{
+    std::cerr << message << '\n';
+    return 1;
+}
+
+}  // namespace tq8615::cli

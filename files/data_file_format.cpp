@@ -1,0 +1,211 @@
+#include "files/data_file_format.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace tq8615 {
+namespace {
+
+// One walker serves both directions, so the field order is written down once.
+class Writer {
+public:
+    Writer(DataFileBytes& file, std::size_t at) : file_(file), at_(at) {}
+    void operator()(const int16_t& v) { u8(static_cast<uint8_t>(v & 0xFF)); u8(static_cast<uint8_t>((static_cast<uint16_t>(v) >> 8) & 0xFF)); }
+    void operator()(const uint8_t& v) { u8(v); }
+    template <std::size_t N>
+    void operator()(const FixedText<N>& t) { for (char c : t.bytes) u8(static_cast<uint8_t>(c)); }
+    template <typename T, std::size_t N>
+    void operator()(const std::array<T, N>& a) { for (const T& v : a) (*this)(v); }
+    std::size_t at() const { return at_; }
+
+private:
+    void u8(uint8_t b) { file_.at(at_++) = b; }
+    DataFileBytes& file_;
+    std::size_t at_;
+};
+
+class Reader {
+public:
+    Reader(const DataFileBytes& file, std::size_t at) : file_(file), at_(at) {}
+    void operator()(int16_t& v) { uint16_t lo = u8(); uint16_t hi = u8(); v = static_cast<int16_t>(lo | hi << 8); }
+    void operator()(uint8_t& v) { v = u8(); }
+    template <std::size_t N>
+    void operator()(FixedText<N>& t) { for (char& c : t.bytes) c = static_cast<char>(u8()); }
+    template <typename T, std::size_t N>
+    void operator()(std::array<T, N>& a) { for (T& v : a) (*this)(v); }
+    std::size_t at() const { return at_; }
+
+private:
+    uint8_t u8() { return file_.at(at_++); }
+    const DataFileBytes& file_;
+    std::size_t at_;
+};
+
+template <typename Io, typename Dtmf>
+void VisitDtmf(Io& io, Dtmf& d)
+{
+    for (auto& code : d.DtmfCodes) { io(code.Digits); io(code.DigitCount); }
+    for (auto* code : {&d.DtmfPttIdBegin, &d.DtmfPttIdEnd}) { io(code->Digits); io(code->DigitCount); }
+    for (auto* code : {&d.KillCode, &d.StunCode}) { io(code->Digits); io(code->DigitCount); }
+    for (auto* v : {&d.AniSetting, &d.SendTime, &d.PttIdSetting, &d.DtmfIdLength}) io(*v);
+    io(d.DtmfId);
+    for (auto* v : {&d.SeparatorCode, &d.GroupCode, &d.DecodeResponse, &d.FirstDigitDelay,
+                    &d.PreSendDelay, &d.ResetTime, &d.PostSendDelay, &d.PauseTime, &d.SideTone})
+        io(*v);
+}
+
+template <typename Io, typename TwoTone>
+void VisitTwoTone(Io& io, TwoTone& t)
+{
+    io(t.Header);
+    for (auto& e : t.Entries) { io(e.Flag); io(e.Tones); io(e.Name); }
+}
+
+template <typename Io, typename Code>
+void VisitFiveToneCode(Io& io, Code& c)
+{
+    io(c.IsEmpty); io(c.Spare); io(c.Standard); io(c.DigitCount); io(c.ToneLength); io(c.Code); io(c.Name);
+}
+
+template <typename Io, typename FiveTone>
+void VisitFiveTone(Io& io, FiveTone& f)
+{
+    for (auto* v : {&f.HeaderByte0, &f.DecodeResponse, &f.Standard, &f.SelfIdLength, &f.ToneLength}) io(*v);
+    io(f.SelfId);
+    for (auto* v : {&f.Time5, &f.Time4, &f.Time6, &f.Count7}) io(*v);
+    for (auto* v : {&f.FirstDigitDelay, &f.PauseTime, &f.PauseCode, &f.SideTone, &f.AniSeparator}) io(*v);
+    for (auto& info : f.InfoCodes) {
+        io(info.DecodeFunction); io(info.DecodeResponse); io(info.DigitCount); io(info.Digits); io(info.Name);
+    }
+    VisitFiveToneCode(io, f.PttIdBegin);
+    VisitFiveToneCode(io, f.PttIdEnd);
+    for (auto& c : f.CallList) VisitFiveToneCode(io, c);
+}
+
+template <typename Io, typename Options>
+void VisitOptions(Io& io, Options& o)
+{
+    for (auto* v : {&o.KeyBeep, &o.FrequencyStep, &o.DisplayModeA, &o.Unused6, &o.SquelchLevelA,
+                    &o.SquelchLevelB, &o.SpeakerVolume, &o.PowerOnPasswordEnable})
+        io(*v);
+    io(o.PowerOnPassword);
+    for (auto* v : {&o.ScanMode, &o.ScanResumeTime, &o.AutoPowerOn, &o.MainSubDirection, &o.ChannelOption,
+                    &o.BacklightLevel, &o.TimeOutTimer, &o.AutoPowerOff, &o.ToneBurst, &o.DisplayDirection,
+                    &o.MicKeyBrightness, &o.SpeakerSwitch})
+        io(*v);
+    io(o.ShortcutKeyFunction);
+    for (auto* v : {&o.TailEliminationMode, &o.TailEliminationFreq, &o.KnobMode, &o.TrfEnable,
+                    &o.PowerOnResetAllowed, &o.ChannelStoreMode, &o.ChannelLock, &o.SqlKeyFunction})
+        io(*v);
+    io(o.KeyFunction);
+    for (auto* v : {&o.ChannelA, &o.ModeA, &o.ChannelB, &o.ModeB}) io(*v);
+    io(o.PowerOnMessage);
+    io(o.UnusedTail);
+}
+
+template <typename Io, typename Channel>
+void VisitChannel(Io& io, Channel& c)
+{
+    for (auto* v : {&c.ChannelNumber, &c.ChannelInUse, &c.ScanAdd}) io(*v);
+    io(c.RxFreq);
+    io(c.TxFreq);
+    for (auto* v : {&c.ShiftMode, &c.StepIndex, &c.Power, &c.Talkaround, &c.TxForbid, &c.Reverse,
+                    &c.Bandwidth, &c.EncodeType, &c.DecodeType, &c.DtmfIndex, &c.EncodeCtcss,
+                    &c.DecodeCtcss, &c.EncodeDcs, &c.DecodeDcs, &c.BusyLock, &c.DtmfPttIdMode,
+                    &c.FiveTonePttIdMode, &c.SquelchMode, &c.OptSigType, &c.TwoToneIndex, &c.FiveToneIndex})
+        io(*v);
+    io(c.ChannelName);
+    for (auto* v : {&c.UserCtcss, &c.Scramble, &c.ShiftModeVhf, &c.VhfActive}) io(*v);
+    io(c.RxFreqVhf);
+    io(c.TxFreqVhf);
+    io(c.ChannelSpare);
+}
+
+// The record blocks after the header, in file order.
+// The walk checks each block's offset, so a field added to a record cannot shift the
+// layout unnoticed.
+template <typename Io>
+void ExpectOffset(const Io& io, std::size_t offset)
+{
+    if (io.at() != offset)
+        throw std::logic_error("data file block at the wrong offset");
+}
+
+template <typename Io, typename Model>
+void VisitDataRecordBody(Io& io, Model& m)
+{
+    VisitDtmf(io, m.Dtmf);
+    ExpectOffset(io, DataRecordOffset::TwoTone);
+    VisitTwoTone(io, m.TwoTone);
+    ExpectOffset(io, DataRecordOffset::FiveTone);
+    VisitFiveTone(io, m.FiveTone);
+    ExpectOffset(io, DataRecordOffset::Options);
+    VisitOptions(io, m.Options);
+    ExpectOffset(io, DataRecordOffset::ScanSettings);
+    io(m.ScanSettings);
+    io(m.AlertSettings);
+    ExpectOffset(io, DataRecordOffset::ChannelCount);
+}
+
+template <typename Io, typename Model>
+void VisitDataRecordTail(Io& io, Model& m)
+{
+    io(m.UnusedWord);
+    for (auto& e : m.FrequencyList) { io(e.Number); io(e.Flag); io(e.Text); io(e.InUse); }
+    ExpectOffset(io, DataRecordOffset::CommuBook);
+    for (auto& e : m.Book) { io(e.EntryNumber); io(e.CallId); io(e.Name); }
+    io(m.ToneTips);
+    ExpectOffset(io, kDataRecordSize);
+}
+
+int16_t Word(const DataFileBytes& file, std::size_t at)
+{
+    return static_cast<int16_t>(file[at] | file[at + 1] << 8);
+}
+
+std::string StoredText(const DataFileBytes& file, std::size_t at, std::size_t length)
+{
+    return TrimmedText(std::string_view(reinterpret_cast<const char*>(file.data()) + at, length));
+}
+
+}  // namespace
+
+void WriteDataRecord(const EditingModel& model, DataFileBytes& file)
+{
+    Writer w(file, DataRecordOffset::Dtmf);
+    VisitDataRecordBody(w, model);
+    const int16_t count = static_cast<int16_t>(model.ChannelCount);
+    w(count);
+    VisitDataRecordTail(w, model);
+}
+
+void WriteChannelEntries(const EditingModel& model, DataFileBytes& file)
+{
+    for (int i = 0; i < model.ChannelCount; ++i) {
+        Writer w(file, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i));
+        VisitChannel(w, model.ChannelList[static_cast<std::size_t>(i)]);
+    }
+}
+
+std::string StoredModelName(const DataFileBytes& file) { return StoredText(file, DataRecordOffset::ModelName, 8); }
+std::string StoredVersion(const DataFileBytes& file) { return StoredText(file, DataRecordOffset::Version, 4); }
+int StoredBandPlanIndex(const DataFileBytes& file) { return Word(file, DataRecordOffset::BandPlanIndex); }
+int StoredChannelCount(const DataFileBytes& file) { return Word(file, DataRecordOffset::ChannelCount); }
+
+void ReadModel(const DataFileBytes& file, EditingModel& model)
+{
+    Reader r(file, DataRecordOffset::Dtmf);
+    VisitDataRecordBody(r, model);
+    int16_t count = 0;
+    r(count);
+    VisitDataRecordTail(r, model);
+    // A count outside the list would index past it; clamp it to what the file can hold.
+    model.ChannelCount = std::clamp<int>(count, 0, kMaxChannels);
+    for (int i = 0; i < model.ChannelCount; ++i) {
+        Reader cr(file, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i));
+        VisitChannel(cr, model.ChannelList[static_cast<std::size_t>(i)]);
+        ExpectOffset(cr, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i + 1));
+    }
+}
+
+}  // namespace tq8615

@@ -1,0 +1,212 @@
+#include "model/dtmf.h"
+#include "model/freq_codec.h"
+#include "model/text_util.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tq8615 {
+namespace {
+
+constexpr int kCodes = 6544;
+constexpr int kHeader = 6864;
+constexpr int kCodeMap = 12910;
+constexpr int kBookIds = 10464;
+constexpr int kBookNames = 11488;
+
+const std::string_view kNulText("\0", 1);
+
+uint8_t ByteOf(int value)
+{
+    if (value < 0 || value > 255)
+        throw EncodeError("DTMF value out of range");
+    return static_cast<uint8_t>(value);
+}
+
+// Writes one 16-byte code slot; returns the number of digits written.
+template <std::size_t N>
+int EncodeCode(const DtmfCode<N>& code, RadioImage& image, int base)
+{
+    const std::string t = code.Digits.trimmed();
+    int count = code.DigitCount <= 16 ? std::max<int>(code.DigitCount, 0) : 0;
+    count = std::min(count, static_cast<int>(t.size()));
+    for (int i = 0; i < 16; ++i) {
+        uint8_t b = 0xFF;
+        if (i < count) {
+            int v = HexDigitValue(t[static_cast<std::size_t>(i)]);
+            if (v < 0)
+                throw EncodeError("DTMF digit is not hexadecimal");
+            b = static_cast<uint8_t>(v);
+        }
+        image.set(base + i, b);
+    }
+    return count;
+}
+
+template <std::size_t N>
+void DecodeCode(DtmfCode<N>& code, const RadioImage& image, int base)
+{
+    std::string digits;
+    // The short kill and stun fields cannot hold more than their width.
+    const int limit = std::min<int>(16, static_cast<int>(N));
+    for (int i = 0; i < limit; ++i) {
+        uint8_t b = image.at(base + i);
+        if (b > 15)
+            break;
+        digits += HexText(b);
+    }
+    code.DigitCount = static_cast<int16_t>(digits.size());
+    code.Digits = digits + '\0';
+}
+
+// Sort key of a book entry: its numeric call identity; entries without one go last.
+long BookKey(const CommuBookEntry& e)
+{
+    const std::string t = e.CallId.trimmed();
+    auto v = ParseNumber(t);
+    return v ? static_cast<long>(*v) : 100000;
+}
+
+}  // namespace
+
+void ResetDtmfDefaults(DtmfSettings& s)
+{
+    s.AniSetting = 0;
+    s.SendTime = 1;
+    s.PttIdSetting = 3;
+    s.DtmfIdLength = 3;
+    s.DtmfId = std::string("000") + '\0';
+    s.SeparatorCode = 14;
+    s.GroupCode = 10;
+    s.DecodeResponse = 0;
+    s.FirstDigitDelay = 20;
+    s.PreSendDelay = 20;
+    s.ResetTime = 0;
+    s.PostSendDelay = 20;
+    s.PauseTime = 10;
+    s.SideTone = 0;
+    for (auto& code : s.DtmfCodes)
+        code = {};
+    s.DtmfPttIdBegin = s.DtmfPttIdEnd = {};
+    s.KillCode = s.StunCode = {};
+}
+
+void ResetCommuBookDefaults(CommuBook& book)
+{
+    for (std::size_t e = 0; e < book.size(); ++e)
+        book[e] = {static_cast<int16_t>(e), kNulText, kNulText};
+}
+
+void EncodeDtmf(DtmfSettings& s, RadioImage& image, BlockUsageMap& map)
+{
+    if (s.SeparatorCode < 10 || s.SeparatorCode > 15)
+        s.SeparatorCode = 14;
+    if (s.GroupCode < 10 || s.GroupCode > 15)
+        s.GroupCode = 255;
+    if (s.DecodeResponse > 2)
+        s.DecodeResponse = 0;
+    if (s.FirstDigitDelay > 250)
+        s.FirstDigitDelay = 0;
+    image.set(kHeader, ByteOf(s.SeparatorCode));
+    image.set(kHeader + 1, ByteOf(s.GroupCode));
+    image.set(kHeader + 2, ByteOf(s.DecodeResponse));
+    image.set(kHeader + 3, ByteOf(s.PreSendDelay));
+    image.set(kHeader + 4, ByteOf(s.FirstDigitDelay));
+    image.set(kHeader + 5, ByteOf(s.ResetTime));
+    std::string id = s.DtmfId.trimmed().substr(0, 3);
+    id = IsDecimalDigits(id) ? id + std::string(3 - id.size(), '0') : "000";
+    s.DtmfId = id + '\0';
+    for (int i = 0; i < 3; ++i)
+        image.set(kHeader + 6 + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)] - '0'));
+    image.set(kHeader + 9, ByteOf(s.SideTone));
+    image.set(kHeader + 10, ByteOf(s.PostSendDelay));
+    image.set(kHeader + 11, ByteOf(s.PauseTime));
+    EncodeCode(s.DtmfPttIdBegin, image, 6800);
+    EncodeCode(s.DtmfPttIdEnd, image, 6816);
+    EncodeCode(s.StunCode, image, 6832);
+    EncodeCode(s.KillCode, image, 6848);
+    for (int n = 0; n < kDtmfCodeCount; ++n)
+        if (EncodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kCodes + 16 * n) > 0)
+            image.orBits(kCodeMap + n / 8, static_cast<uint8_t>(1 << (n % 8)));
+    MarkBlocks(map, kCodeMap, 2);
+    MarkBlocks(map, kCodes, 336);
+}
+
+void DecodeDtmf(DtmfSettings& s, RadioImage& image)
+{
+    const uint8_t separator = image.at(kHeader), group = image.at(kHeader + 1);
+    s.SeparatorCode = separator >= 10 && separator <= 15 ? separator : 14;
+    s.GroupCode = group >= 10 && group <= 15 ? group : 255;
+    if (image.at(kHeader + 2) > 2)
+        image.set(kHeader + 2, 0);
+    s.DecodeResponse = image.at(kHeader + 2);
+    s.PreSendDelay = image.at(kHeader + 3);
+    if (image.at(kHeader + 4) > 250)
+        image.set(kHeader + 4, 0);
+    s.FirstDigitDelay = image.at(kHeader + 4);
+    s.ResetTime = image.at(kHeader + 5);
+    s.DtmfIdLength = 3;
+    std::string id;
+    for (int i = 0; i < 3; ++i) {
+        uint8_t digit = image.at(kHeader + 6 + i);
+        if (digit > 9) {
+            id = "000";
+            break;
+        }
+        id += static_cast<char>('0' + digit);
+    }
+    s.DtmfId = id + '\0';
+    s.SideTone = image.at(kHeader + 9);
+    s.PostSendDelay = image.at(kHeader + 10);
+    s.PauseTime = image.at(kHeader + 11);
+    DecodeCode(s.DtmfPttIdBegin, image, 6800);
+    DecodeCode(s.DtmfPttIdEnd, image, 6816);
+    DecodeCode(s.StunCode, image, 6832);
+    DecodeCode(s.KillCode, image, 6848);
+    for (int n = 0; n < kDtmfCodeCount; ++n)
+        DecodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kCodes + 16 * n);
+}
+
+void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map)
+{
+    for (std::size_t i = 0; i + 1 < book.size(); ++i)
+        for (std::size_t j = i + 1; j < book.size(); ++j)
+            if (BookKey(book[j]) < BookKey(book[i]))
+                std::swap(book[i], book[j]);
+    for (int e = 0; e < kCommuBookSize; ++e) {
+        const CommuBookEntry& entry = book[static_cast<std::size_t>(e)];
+        std::string id = entry.CallId.trimmed();
+        if (!IsNumeric(id))
+            id.clear();
+        id.resize(5, '\0');
+        for (int i = 0; i < 5; ++i)
+            image.set(kBookIds + 8 * e + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)]));
+        std::string name = entry.Name.trimmed();
+        name.resize(7, '\0');
+        for (int b = 0; b < 7; ++b)
+            image.set(kBookNames + 8 * e + b, static_cast<uint8_t>(name[static_cast<std::size_t>(b)]));
+    }
+    MarkBlocks(map, kBookIds, 2048);
+}
+
+void DecodeCommuBook(CommuBook& book, const RadioImage& image)
+{
+    for (int e = 0; e < kCommuBookSize; ++e) {
+        CommuBookEntry& entry = book[static_cast<std::size_t>(e)];
+        std::string id;
+        for (int i = 0; i < 5; ++i)
+            id += static_cast<char>(image.at(kBookIds + 8 * e + i));
+        entry.CallId = id;
+        std::string name;
+        for (int b = 0; b < 8; ++b) {
+            uint8_t c = image.at(kBookNames + 8 * e + b);
+            if (c == 0xFF)
+                break;
+            name += static_cast<char>(c);
+        }
+        name = TrimmedText(name);
+        entry.Name = name.size() > 7 ? name.substr(0, 7) : name + '\0';
+    }
+}
+
+}  // namespace tq8615

@@ -1,0 +1,85 @@
+#include "model/editing_model.h"
+#include "model/freq_codec.h"
+
+#include <functional>
+
+namespace tq8615 {
+
+void ResetTwoToneDefaults(TwoToneBlock& block)
+{
+    // 321.7 Hz and 928.1 Hz, format "A-B"; tones A..D 321.7, 928.1, 626.5, 2043.8 Hz.
+    block.Header = {12, 145, 36, 65, 0, 58, 72, 20, 52, 0, 0, 0,
+                    0x91, 0x0C, 0x41, 0x24, 0x79, 0x18, 0xD6, 0x4F, 5, 5, 10, 0};
+    for (auto& entry : block.Entries)
+        entry = {1, {}, std::string_view("")};
+    block.Entries[0] = {0, {58, 72, 20, 52, 12, 145, 36, 65}, std::string_view("")};
+}
+
+void AddDefaultChannels(EditingModel& model)
+{
+    const std::string uhf = DefaultFrequencyText(model.Band, kUhf);
+    const std::string vhf = DefaultFrequencyText(model.Band, kVhf);
+    for (int vfo : {kVfo1, kVfo2}) {
+        ChannelRecord r = NewChannelWithFreq(vfo, uhf);
+        r.RxFreqVhf = FreqTextToDigits(vhf);
+        model.AppendChannel(r);
+    }
+    ChannelRecord rt = NewChannelWithFreq(kRtChannel, vhf);
+    rt.ShiftMode = 1;
+    rt.TxFreq = "000100000";
+    model.AppendChannel(rt);
+    model.AppendChannel(NewChannelWithFreq(1, uhf));
+    model.AppendChannel(NewChannelWithFreq(2, vhf));
+}
+
+void ResetToBuiltInDefaults(EditingModel& model)
+{
+    ResetDtmfDefaults(model.Dtmf);
+    ResetTwoToneDefaults(model.TwoTone);
+    ResetFiveToneDefaults(model.FiveTone);
+    model.Options = OptionSettings{};
+    model.ScanSettings = {0, 0, 0, 20, 30, 31, 31, 0, 0, 0, 0, 0, 0, 1, 0, 1, 0, 1};
+    model.AlertSettings = {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5};
+    ResetCommuBookDefaults(model.Book);
+    model.ChannelCount = 0;
+    for (std::size_t i = 0; i < model.FrequencyList.size(); ++i)
+        model.FrequencyList[i] = {static_cast<int16_t>(i), 0, std::string_view("00000000"), 1};
+    AddDefaultChannels(model);
+    model.ToneTips.fill(0);
+}
+
+bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink)
+{
+    const std::pair<const char*, std::function<void()>> encoders[] = {
+        {"SetCommDataByFrequencyError", [&] { EncodeChannels(model, image, map); }},
+        {"SetCommDataByOptionError", [&] { EncodeOptions(model.Options, model.Dtmf.SendTime, image, map); }},
+        {"SetCommDataBy5ToneError", [&] { EncodeFiveTone(model.FiveTone, image, map); }},
+        {"SetCommDataByDTMFError", [&] { EncodeDtmf(model.Dtmf, image, map); }},
+        {"SetCommDataByDTMFCommuBookError", [&] { EncodeCommuBook(model.Book, image, map); }},
+    };
+    for (const auto& [failureText, encode] : encoders) {
+        try {
+            encode();
+        } catch (const std::exception&) {  // EncodeError, or an address outside the image
+            sink.show(Message::Fixed(failureText, Message::Icon::Error));
+            return false;
+        }
+    }
+    return true;
+}
+
+void DecodeImageToModel(EditingModel& model, RadioImage& image)
+{
+    DecodeChannels(model, image);
+    DecodeOptions(model.Options, model.Dtmf.SendTime, image);
+    DecodeFiveTone(model.FiveTone, image);
+    DecodeDtmf(model.Dtmf, image);
+    DecodeCommuBook(model.Book, image);
+}
+
+void AdoptRadioBand(EditingModel& model, int bandPlanIndex)
+{
+    SelectBandPlan(model.Band, bandPlanIndex);
+}
+
+}  // namespace tq8615

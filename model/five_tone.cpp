@@ -1,0 +1,221 @@
+#include "model/five_tone.h"
+#include "model/freq_codec.h"
+#include "model/text_util.h"
+
+#include <algorithm>
+
+namespace tq8615 {
+
+const std::array<const char*, 14> kFiveToneStandards = {
+    "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI", "PDZVEI", "CCIR1",
+    "CCIR2", "PCCIR", "EEA",   "EURO SIGNAL", "NATEL", "MODAT", "CCITT"};
+
+namespace {
+
+constexpr int kInfoSlots = 6880;
+constexpr int kPttBegin = 7136;
+constexpr int kPttEnd = 7168;
+constexpr int kHeader = 7232;
+constexpr int kCallList = 7264;
+constexpr int kCallListMap = 12512;
+
+uint8_t ByteOf(int value)
+{
+    if (value < 0 || value > 255)
+        throw EncodeError("5-tone value out of range");
+    return static_cast<uint8_t>(value);
+}
+
+uint8_t HexValue(char c)
+{
+    int v = HexDigitValue(c);
+    if (v < 0)
+        throw EncodeError("5-tone digit is not hexadecimal");
+    return static_cast<uint8_t>(v);
+}
+
+uint8_t RepairedToneLength(int value) { return static_cast<uint8_t>(value < 30 || value > 120 ? 70 : value); }
+
+// The digits of a code, padded with E (the repeat tone) up to its digit count.
+std::string PaddedDigits(const std::string& text, int count)
+{
+    std::string t = text;
+    if (static_cast<int>(t.size()) < count)
+        t.append(static_cast<std::size_t>(count) - t.size(), 'E');
+    return t.substr(0, static_cast<std::size_t>(count));
+}
+
+void PutName(RadioImage& image, int address, const FixedText<7>& name)
+{
+    const std::string t = name.trimmed();
+    for (int j = 0; j < 7; ++j)
+        image.set(address + j, t.empty() ? 0 : static_cast<uint8_t>(j < static_cast<int>(t.size()) ? t[static_cast<std::size_t>(j)] : ' '));
+}
+
+std::string NameAt(const RadioImage& image, int address)
+{
+    std::string name;
+    for (int j = 0; j < 7; ++j) {
+        uint8_t b = image.at(address + j);
+        if (b == 0x00 || b == 0xFF)
+            break;
+        name += static_cast<char>(b);
+    }
+    return name;
+}
+
+void EncodeInfoCode(const FiveToneInfoCode& code, RadioImage& image, int base)
+{
+    if (code.DigitCount > kInfoDigits)
+        throw EncodeError("info code digit count out of range");
+    image.set(base, code.DecodeFunction);
+    image.set(base + 1, code.DecodeResponse);
+    image.set(base + 2, code.DigitCount);
+    const std::string digits = PaddedDigits(code.Digits.trimmed(), code.DigitCount);
+    for (std::size_t i = 0; i < digits.size(); ++i)
+        image.set(base + 3 + static_cast<int>(i), HexValue(digits[i]));
+    PutName(image, base + 16, code.Name);
+}
+
+void EncodeCode(const FiveToneCode& code, RadioImage& image, int base, bool withName)
+{
+    if (code.DigitCount > kCodeDigits)
+        throw EncodeError("code digit count out of range");
+    image.set(base + 1, code.Standard);
+    image.set(base + 2, code.DigitCount);
+    image.set(base + 3, RepairedToneLength(code.ToneLength));
+    std::string digits = PaddedDigits(code.Code.trimmed(), code.IsEmpty != 0 ? 0 : code.DigitCount);
+    if (digits.size() % 2)
+        digits += 'E';
+    for (std::size_t m = 0; m < digits.size() / 2; ++m)
+        image.set(base + 4 + static_cast<int>(m),
+                  static_cast<uint8_t>(HexValue(digits[2 * m]) * 16 + HexValue(digits[2 * m + 1])));
+    if (withName)
+        PutName(image, base + 24, code.Name);
+}
+
+uint8_t ZeroIfFF(uint8_t b) { return b == 0xFF ? 0 : b; }
+
+void DecodeInfoCode(FiveToneInfoCode& code, const RadioImage& image, int base)
+{
+    code.DecodeFunction = ZeroIfFF(image.at(base));
+    code.DecodeResponse = ZeroIfFF(image.at(base + 1));
+    code.DigitCount = std::min<uint8_t>(ZeroIfFF(image.at(base + 2)), kInfoDigits);
+    std::string digits;
+    for (int i = 0; i < code.DigitCount; ++i)
+        digits += HexText(image.at(base + 3 + i));
+    code.Digits = digits.substr(0, code.DigitCount);
+    code.Name = NameAt(image, base + 16);
+}
+
+void DecodeCode(FiveToneCode& code, const RadioImage& image, int base, bool withName)
+{
+    code.Standard = image.at(base + 1);
+    code.DigitCount = std::min<uint8_t>(image.at(base + 2), kCodeDigits);
+    code.ToneLength = RepairedToneLength(image.at(base + 3));
+    std::string digits;
+    for (int m = 0; m < (code.DigitCount + 1) / 2; ++m)
+        digits += HexByteText(image.at(base + 4 + m));
+    code.Code = digits.substr(0, code.DigitCount);
+    if (withName)
+        code.Name = NameAt(image, base + 24);
+}
+
+}  // namespace
+
+void ResetFiveToneDefaults(FiveToneSettings& s)
+{
+    s.HeaderByte0 = s.DecodeResponse = s.Standard = s.SelfIdLength = 0;
+    s.ToneLength = 70;
+    s.SelfId = std::string_view("\0", 1);
+    s.Time5 = 0;
+    s.Time4 = s.Time6 = 20;
+    s.Count7 = 10;
+    s.FirstDigitDelay = s.PauseTime = 20;
+    s.PauseCode = s.SideTone = 0;
+    s.AniSeparator = 13;
+    for (auto& info : s.InfoCodes) {
+        info.DecodeFunction = info.DecodeResponse = info.DigitCount = 0;
+        info.Digits = std::string_view("\0", 1);
+    }
+    for (auto& entry : s.CallList) {
+        entry.IsEmpty = 1;
+        entry.Standard = entry.DigitCount = 0;
+        entry.ToneLength = 70;
+        entry.Code = std::string_view("\0", 1);
+    }
+}
+
+void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap& map)
+{
+    image.set(kHeader, s.HeaderByte0);
+    image.set(kHeader + 1, s.DecodeResponse);
+    image.set(kHeader + 2, s.Standard);
+    image.set(kHeader + 3, s.SelfIdLength);
+    image.set(kHeader + 4, s.ToneLength);
+    const auto selfId = s.SelfId.raw();
+    for (int i = 0; i < 5; ++i) {
+        uint8_t digit = 0;
+        if (i < s.SelfIdLength) {
+            char c = i < static_cast<int>(selfId.size()) ? selfId[static_cast<std::size_t>(i)] : '\0';
+            if (c < '0' || c > '9')
+                throw EncodeError("own identity digit is not decimal");
+            digit = static_cast<uint8_t>(c - '0');
+        }
+        image.set(kHeader + 5 + i, digit);
+    }
+    const int tail[] = {s.Time4, s.Time6, s.Count7, s.Time5, s.FirstDigitDelay,
+                        s.SideTone, s.AniSeparator, s.PauseCode, s.PauseTime};
+    for (int i = 0; i < 9; ++i)
+        image.set(kHeader + 11 + i, ByteOf(tail[i]));
+    EncodeCode(s.PttIdBegin, image, kPttBegin, false);
+    EncodeCode(s.PttIdEnd, image, kPttEnd, false);
+    for (int i = 0; i < kInfoCodeCount; ++i)
+        EncodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kInfoSlots + 32 * i);
+    MarkBlocks(map, kInfoSlots, 384);
+    MarkBlocks(map, kCallListMap, 16);
+    for (int n = 0; n < kFiveToneListSize; ++n) {
+        const FiveToneCode& entry = s.CallList[static_cast<std::size_t>(n)];
+        const bool present = entry.IsEmpty == 0;
+        image.orBits(kCallListMap + n / 8, static_cast<uint8_t>(present << (n % 8)));
+        if (present) {
+            EncodeCode(entry, image, kCallList + 32 * n, true);
+            MarkBlocks(map, kCallList + 32 * n, 32);
+        }
+    }
+}
+
+void DecodeFiveTone(FiveToneSettings& s, const RadioImage& image)
+{
+    s.HeaderByte0 = image.at(kHeader);
+    s.DecodeResponse = image.at(kHeader + 1);
+    s.Standard = image.at(kHeader + 2);
+    s.SelfIdLength = image.at(kHeader + 3);
+    s.ToneLength = image.at(kHeader + 4);
+    std::string selfId;
+    for (int i = 0; i < std::min<int>(s.SelfIdLength, 5); ++i)
+        selfId += std::to_string(image.at(kHeader + 5 + i));
+    s.SelfId = selfId + '\0';
+    s.Time4 = image.at(kHeader + 11);
+    s.Time6 = image.at(kHeader + 12);
+    s.Count7 = image.at(kHeader + 13);
+    s.Time5 = image.at(kHeader + 14);
+    s.FirstDigitDelay = image.at(kHeader + 15);
+    s.SideTone = image.at(kHeader + 16);
+    s.AniSeparator = image.at(kHeader + 17);
+    s.PauseCode = image.at(kHeader + 18);
+    s.PauseTime = image.at(kHeader + 19);
+    DecodeCode(s.PttIdBegin, image, kPttBegin, false);
+    DecodeCode(s.PttIdEnd, image, kPttEnd, false);
+    for (int i = 0; i < kInfoCodeCount; ++i)
+        DecodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kInfoSlots + 32 * i);
+    for (int n = 0; n < kFiveToneListSize; ++n) {
+        FiveToneCode& entry = s.CallList[static_cast<std::size_t>(n)];
+        const bool present = image.bit(kCallListMap + n / 8, n % 8);
+        entry.IsEmpty = present ? 0 : 1;
+        if (present)
+            DecodeCode(entry, image, kCallList + 32 * n, true);
+    }
+}
+
+}  // namespace tq8615

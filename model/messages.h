@@ -1,0 +1,41 @@
+#pragma once
+// The data side never shows anything: it reports a message and the caller decides how to
+// show it (a message box in the window, a line on standard error in the command-line tool).
+#include <string>
+#include <vector>
+
+namespace tq8615 {
+
+struct Message {
+    enum class Icon { None, Information, Warning, Error };
+    Icon icon = Icon::None;
+    int langKey = 0;          // nonzero: the text is the language file's text of this key
+    std::string english;      // a fixed text, or the English element of a built-in pair
+    std::string chinese;      // the Chinese element of a built-in pair; empty for fixed texts
+
+    static Message Fixed(std::string text, Icon icon = Icon::None) { return {icon, 0, std::move(text), {}}; }
+    static Message Pair(std::string english, std::string chinese, Icon icon = Icon::None)
+    {
+        return {icon, 0, std::move(english), std::move(chinese)};
+    }
+    static Message Key(int key, Icon icon = Icon::Warning) { return {icon, key, {}, {}}; }
+    bool operator==(const Message&) const = default;
+};
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    virtual void show(const Message& message) = 0;
+};
+
+// Keeps what was reported; used where nobody is there to see it at once.
+class CollectingSink : public MessageSink {
+public:
+    void show(const Message& message) override { messages.push_back(message); }
+    std::vector<Message> messages;
+};
+
+// Built-in texts that the data side reports.
+inline Message FileErrorMessage() { return Message::Pair("file error.", "文件错误。", Message::Icon::Error); }
+
+}  // namespace tq8615
