@@ -1,0 +1,166 @@
+#include "frm_emg.h"
+
+#include "dialog_util.h"
+#include "language.h"
+
+#include "model/band_plan.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace tq8615::app {
+
+namespace {
+
+QLineEdit* field(QWidget* parent, const QString& name)
+{
+    auto* e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setMinimumWidth(170);
+    return e;
+}
+
+QPlainTextEdit* multiField(QWidget* parent, const QString& name, int lines)
+{
+    auto* e = new QPlainTextEdit(parent);
+    e->setObjectName(name);
+    e->setReadOnly(true);
+    e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
+    return e;
+}
+
+QString fromStd(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+FrmEMG::FrmEMG(const Language& language, const EmbeddedInfo& info, QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FrmEMG"));
+    const bool zh = language.LanguageIndex() == Chinese;
+    auto tr2 = [zh](const char* en, const char* cn) { return QString::fromUtf8(zh ? cn : en); };
+
+    setWindowTitle(tr2("Embedded Message", "嵌入信息"));
+    setFont(language.windowFont(font()));
+
+    Label2 = new QLabel(tr2("Area Code", "销售区号"), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    struct Caption { int index; const char* en; const char* cn; };
+    const Caption captions[] = {
+        {0, "Manufacture Code", "生产批号"}, {1, "Radio Type", "机型"}, {2, "Frequency", "频段"},
+        {3, "Serial Number", "序列号"}, {4, "Producted Date", "出厂日期"},
+        {5, "Maintained Date", "维修日期"}, {6, "Maintained", "维修原因"}, {7, "Description", ""},
+        {8, "RF FW", "主板固件"}, {9, "User Code", "客户代码"}, {10, "Dealer Code", "经销商代码"},
+        {11, "Stock Date", "入库时间"}, {12, "Sell Date", "销售时间"}, {13, "Seller", "经手人"},
+        {14, "LCD FW", "LCD固件"},
+    };
+    for (const Caption& c : captions) {
+        Label1[c.index] = new QLabel(tr2(c.en, c.cn), this);
+        Label1[c.index]->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
+    }
+    for (int i = 0; i < 13; ++i)
+        if (i != 4)
+            Text1[i] = field(this, QStringLiteral("Text1_%1").arg(i));
+    Text1Multi = multiField(this, QStringLiteral("Text1_4"), 3);
+    for (int i = 0; i < 2; ++i) {
+        Combo1[i] = new QComboBox(this);
+        Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+        Combo1[i]->setEnabled(false);  // shown, not chosen
+    }
+    Text2 = multiField(this, QStringLiteral("Text2"), 2);
+    Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+
+    Frame1 = new QGroupBox(tr2("Dealer Information", "经销商信息"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    CommandClose = MakeButton(this, QStringLiteral("CommandClose"), 0);
+    CommandClose->setText(language.text(Pair::CloseButton));
+    CommandClose->setDefault(true);
+    connect(CommandClose, &QPushButton::clicked, this, &QDialog::accept);
+
+    // Left column: identity and dates; right column: firmware and the dealer frame.
+    auto* left = new QGridLayout;
+    int row = 0;
+    auto add = [](QGridLayout* g, int& r, QWidget* label, QWidget* w) {
+        g->addWidget(label, r, 0);
+        g->addWidget(w, r, 1);
+        ++r;
+    };
+    add(left, row, Label2, Text1[0]);
+    add(left, row, Label1[0], Text1[6]);
+    add(left, row, Label1[9], Text1[7]);
+    add(left, row, Label1[1], Combo1[0]);
+    add(left, row, Label1[2], Combo1[1]);
+    left->addWidget(Text2, row++, 0, 1, 2);
+    add(left, row, Label1[3], Text1[1]);
+    add(left, row, Label1[4], Text1[2]);
+    add(left, row, Label1[5], Text1[3]);
+
+    auto* right = new QGridLayout;
+    int rrow = 0;
+    add(right, rrow, Label1[8], Text1[5]);
+    add(right, rrow, Label1[14], Text1[12]);
+    auto* dealer = new QGridLayout(Frame1);
+    int drow = 0;
+    add(dealer, drow, Label1[10], Text1[8]);
+    add(dealer, drow, Label1[11], Text1[9]);
+    add(dealer, drow, Label1[12], Text1[10]);
+    add(dealer, drow, Label1[13], Text1[11]);
+    right->addWidget(Frame1, rrow++, 0, 1, 2);
+    right->setRowStretch(rrow, 1);
+
+    auto* describe = new QGridLayout;
+    auto* captionsBox = new QVBoxLayout;
+    captionsBox->addWidget(Label1[6]);
+    captionsBox->addWidget(Label1[7]);
+    captionsBox->addStretch();
+    describe->addLayout(captionsBox, 0, 0);
+    describe->addWidget(Text1Multi, 0, 1);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(left, 1);
+    top->addSpacing(12);
+    top->addLayout(right, 1);
+    auto* all = new QVBoxLayout(this);
+    all->addLayout(top);
+    all->addLayout(describe);
+    all->addLayout(ButtonRow(CommandClose, nullptr));
+
+    // Labels of both columns share one width so the fields line up.
+    int width = 0;
+    for (QLabel* l : Label1)
+        width = std::max(width, l->sizeHint().width());
+    width = std::max(width, Label2->sizeHint().width());
+    for (QLabel* l : Label1)
+        l->setMinimumWidth(width);
+    Label2->setMinimumWidth(width);
+
+    ShowByData(info);
+}
+
+void FrmEMG::ShowByData(const EmbeddedInfo& info)
+{
+    Text1[0]->setText(fromStd(info.AreaCode));
+    Text1[6]->setText(fromStd(info.ManufactureCode));
+    Text1[7]->setText(fromStd(info.UserCode));
+    Combo1[0]->addItem(QStringLiteral("TQ8615"));
+    Combo1[1]->addItems({QStringLiteral("Band 0"), QStringLiteral("Band 1"), QStringLiteral("Band 2")});
+    Combo1[1]->setCurrentIndex(info.shownBandItem());
+    Text2->setPlainText(fromStd(BandPlanTwoLineText(info.shownBandItem())).remove(QLatin1Char('\r')));
+    Text1[1]->setText(fromStd(info.SerialNumber));
+    Text1[2]->setText(fromStd(info.ProductedDate));
+    Text1[3]->setText(fromStd(info.MaintainedDate));
+    Text1[5]->setText(fromStd(info.RfFirmware));
+    Text1[12]->setText(fromStd(info.LcdFirmware));
+    Text1Multi->setPlainText(fromStd(info.Description));
+    Text1[8]->setText(fromStd(info.DealerCode));
+    Text1[9]->setText(fromStd(info.StockDate));
+    Text1[10]->setText(fromStd(info.SellDate));
+    Text1[11]->setText(fromStd(info.Seller));
+}
+
+}  // namespace tq8615::app

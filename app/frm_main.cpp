@@ -1,0 +1,559 @@
+#include "frm_main.h"
+
+#include "app_context.h"
+#include "dialog_util.h"
+#include "frm_about.h"
+#include "frm_com_set.h"
+#include "frm_init.h"
+#include "frm_language.h"
+#include "frm_model.h"
+#include "language.h"
+#include "message_box.h"
+#include "tool_icons.h"
+
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace tq8615::app {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const QString& name, int key, const QKeySequence& shortcut = {})
+{
+    QAction* a = menu->addAction(QString());
+    a->setObjectName(name);
+    SetTag(a, key);
+    if (!shortcut.isEmpty()) {
+        a->setShortcut(shortcut);
+        a->setShortcutContext(Qt::WindowShortcut);
+    }
+    return a;
+}
+
+QMenu* addMenu(QMenuBar* bar, const QString& name, int key)
+{
+    QMenu* m = bar->addMenu(QString());
+    m->setObjectName(name);
+    SetTag(m, key);
+    return m;
+}
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+frmMain::frmMain(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), ctx_(context),
+      sink_(std::make_unique<BoxMessageSink>(context.boxes, context.language, this)),
+      runUi_(context.language, context.boxes, runDialog, this), radio_(runUi_)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    runDialog = [](QDialog& d) { return d.exec(); };
+    askOpenPath = [this](const QString& filter) {
+        return QFileDialog::getOpenFileName(this, QString(), QString(), filter);
+    };
+    askSavePath = [this](const QString& preset, const QString& filter) {
+        QFileDialog dlg(this, QString(), preset, filter);
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setDefaultSuffix(QStringLiteral("dat"));
+        dlg.selectFile(preset);
+        return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
+                                                                                 : QString();
+    };
+
+    buildMenus();
+    buildToolBar();
+    buildCentral();
+    buildStatusBar();
+
+    // Form_Load
+    MnuHelpAutoTest->setVisible(false);  // its window comes with the auto test export
+    ApplyLanguage(this, ctx_.language);
+    restoreGeometryFromStore();
+    LoadShowTree();
+    ShowListByData();
+    setMinimumWidth(Twips(3000));
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    mnuFile = addMenu(bar, QStringLiteral("mnuFile"), 1000);
+    mnuFileNew = addItem(mnuFile, QStringLiteral("mnuFileNew"), 1001, QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileOpen = addItem(mnuFile, QStringLiteral("mnuFileOpen"), 1002, QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileSave = addItem(mnuFile, QStringLiteral("mnuFileSave"), 1003, QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuFileSaveAs = addItem(mnuFile, QStringLiteral("mnuFileSaveAs"), 1004);
+    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
+    mnuFileExit = addItem(mnuFile, QStringLiteral("mnuFileExit"), 1006);
+
+    MnuModel = addMenu(bar, QStringLiteral("MnuModel"), 1060);
+    MnuModelInfo = addItem(MnuModel, QStringLiteral("MnuModelInfo"), 1061);
+
+    // The setting editors join this menu as they are built.
+    mnuEdit = addMenu(bar, QStringLiteral("mnuEdit"), 1010);
+    MnuEMg = addItem(mnuEdit, QStringLiteral("MnuEMg"), 1028);
+
+    MnuSet = addMenu(bar, QStringLiteral("MnuSet"), 1030);
+    MnuSetCom = addItem(MnuSet, QStringLiteral("MnuSetCom"), 1031);
+    MnuSetLanguage = addItem(MnuSet, QStringLiteral("MnuSetLanguage"), 1032);
+    MnuSetInit = addItem(MnuSet, QStringLiteral("MnuSetInit"), 1033);
+    MnuSetIni = addItem(MnuSet, QStringLiteral("MnuSetIni"), 1411);
+
+    mnuPro = addMenu(bar, QStringLiteral("mnuPro"), 1040);
+    mnuProRead = addItem(mnuPro, QStringLiteral("mnuProRead"), 1041);
+    MnuProWrite = addItem(mnuPro, QStringLiteral("MnuProWrite"), 1042);
+
+    MnuView = addMenu(bar, QStringLiteral("MnuView"), 1020);
+    MnuViewToolBar = addItem(MnuView, QStringLiteral("MnuViewToolBar"), 1026);
+    MnuViewStatusBar = addItem(MnuView, QStringLiteral("MnuViewStatusBar"), 1027);
+    MnuViewToolBar->setCheckable(true);
+    MnuViewToolBar->setChecked(true);
+    MnuViewStatusBar->setCheckable(true);
+    MnuViewStatusBar->setChecked(true);
+
+    MnuHelp = addMenu(bar, QStringLiteral("MnuHelp"), 1050);
+    MnuHelpAbout = addItem(MnuHelp, QStringLiteral("MnuHelpAbout"), 1052);
+    MnuHelpAutoTest = addItem(MnuHelp, QStringLiteral("MnuHelpAutoTest"), 1053);
+
+    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
+    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
+    connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
+    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
+    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+    connect(MnuModelInfo, &QAction::triggered, this, &frmMain::MnuModelInfo_Click);
+    connect(MnuEMg, &QAction::triggered, this, &frmMain::ReadRMGDataFromRadio);
+    connect(MnuSetCom, &QAction::triggered, this, &frmMain::MnuSetCom_Click);
+    connect(MnuSetLanguage, &QAction::triggered, this, &frmMain::MnuSetLanguage_Click);
+    connect(MnuSetInit, &QAction::triggered, this, &frmMain::MnuSetInit_Click);
+    connect(MnuSetIni, &QAction::triggered, this, &frmMain::MnuSetIni_Click);
+    connect(mnuProRead, &QAction::triggered, this, &frmMain::mnuProRead_Click);
+    connect(MnuProWrite, &QAction::triggered, this, &frmMain::MnuProWrite_Click);
+    connect(MnuViewToolBar, &QAction::triggered, this, &frmMain::MnuViewToolBar_Click);
+    connect(MnuViewStatusBar, &QAction::triggered, this, &frmMain::MnuViewStatusBar_Click);
+    connect(MnuHelpAbout, &QAction::triggered, this, &frmMain::MnuHelpAbout_Click);
+}
+
+void frmMain::buildToolBar()
+{
+    tbToolBar = addToolBar(QString());
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setMovable(false);
+    tbToolBar->setIconSize(QSize(24, 24));
+    tbToolBar->toggleViewAction()->setVisible(false);
+    // Each button does what its menu item does.
+    auto button = [this](const QString& key, ToolIcon icon, int tip, QAction* item) {
+        QAction* a = tbToolBar->addAction(MakeToolIcon(icon), QString());
+        a->setObjectName(key);
+        SetToolTipKey(a, tip);
+        connect(a, &QAction::triggered, item, &QAction::trigger);
+        return a;
+    };
+    TNewFile = button(QStringLiteral("TNewFile"), ToolIcon::New, 1001, mnuFileNew);
+    TOpenFile = button(QStringLiteral("TOpenFile"), ToolIcon::Open, 1002, mnuFileOpen);
+    TSaveFile = button(QStringLiteral("TSaveFile"), ToolIcon::Save, 1003, mnuFileSave);
+    tbToolBar->addSeparator();
+    TCommRead = button(QStringLiteral("TCommRead"), ToolIcon::Read, 1041, mnuProRead);
+    TCommPort = button(QStringLiteral("TCommPort"), ToolIcon::Port, 1031, MnuSetCom);
+    TCommWrite = button(QStringLiteral("TCommWrite"), ToolIcon::Write, 1042, MnuProWrite);
+    tbToolBar->addSeparator();
+    TAbout = button(QStringLiteral("TAbout"), ToolIcon::About, 1052, MnuHelpAbout);
+}
+
+void frmMain::buildCentral()
+{
+    imgSplitter = new QSplitter(Qt::Horizontal, this);
+    imgSplitter->setObjectName(QStringLiteral("imgSplitter"));
+    imgSplitter->setChildrenCollapsible(false);
+    imgSplitter->setOpaqueResize(false);  // drawn while dragging, applied on release
+
+    tvTreeView = new QTreeWidget(imgSplitter);
+    tvTreeView->setObjectName(QStringLiteral("tvTreeView"));
+    tvTreeView->setHeaderHidden(true);
+    tvTreeView->setMinimumWidth(Twips(30));
+    connect(tvTreeView, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { treeClicked(item); });
+
+    gridModel = new ChannelGridModel(ctx_.language, this);
+    MSFlexGrid1 = new QTableView(imgSplitter);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1_0"));
+    MSFlexGrid1->setModel(gridModel);
+    MSFlexGrid1->verticalHeader()->setVisible(false);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setMinimumWidth(Twips(30));
+    MSFlexGrid1->installEventFilter(this);
+    QHeaderView* h = MSFlexGrid1->horizontalHeader();
+    h->setDefaultAlignment(Qt::AlignCenter);
+    h->setHighlightSections(false);
+    const int widths[kGridColumns] = {600, 1300, 1300, 1000, 0, 1500, 800, 1200, 1400, 1400, 1400};
+    for (int c = 0; c < kGridColumns; ++c) {
+        if (widths[c] == 0)
+            MSFlexGrid1->setColumnHidden(c, true);
+        else
+            MSFlexGrid1->setColumnWidth(c, Twips(widths[c]));
+    }
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
+
+    imgSplitter->addWidget(tvTreeView);
+    imgSplitter->addWidget(MSFlexGrid1);
+    imgSplitter->setStretchFactor(0, 0);
+    imgSplitter->setStretchFactor(1, 1);
+    imgSplitter->setSizes(QList<int>{Twips(2400), Twips(12000)});
+    setCentralWidget(imgSplitter);
+}
+
+void frmMain::buildStatusBar()
+{
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    for (int i = 0; i < 3; ++i) {
+        sbPanels[i] = new QLabel(this);
+        sbPanels[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
+        sbPanels[i]->setContentsMargins(6, 0, 6, 0);
+    }
+    sbPanels[0]->setText(QStringLiteral("Status"));
+    bar->addWidget(sbPanels[0], 1);
+    bar->addPermanentWidget(sbPanels[1]);
+    bar->addPermanentWidget(sbPanels[2]);
+    updateClock();
+    clockTimer.setInterval(1000);
+    connect(&clockTimer, &QTimer::timeout, this, &frmMain::updateClock);
+    clockTimer.start();
+}
+
+void frmMain::updateClock()
+{
+    // Dates and times in a fixed numeric form, whatever the user's locale.
+    const QDateTime now = QDateTime::currentDateTime();
+    sbPanels[1]->setText(now.toString(QStringLiteral("yyyy-MM-dd")));
+    sbPanels[2]->setText(now.toString(QStringLiteral("HH:mm:ss")));
+}
+
+void frmMain::restoreGeometryFromStore()
+{
+    QSettings store;
+    store.beginGroup(QStringLiteral("Settings"));
+    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
+                                                          : QRect(0, 0, 1024, 768);
+    const int left = store.value(QStringLiteral("MainLeft"), 0).toInt() / 15;
+    const int top = store.value(QStringLiteral("MainTop"), 0).toInt() / 15;
+    const int width = store.value(QStringLiteral("MainWidth"), screen.width() * 15).toInt() / 15;
+    const int height = store.value(QStringLiteral("MainHeight"), screen.height() * 15).toInt() / 15;
+    QRect r(left, top, std::max(width, Twips(3000)), std::max(height, 200));
+    // A stored place on a screen that is gone would leave the window out of reach.
+    bool visible = false;
+    for (QScreen* s : QGuiApplication::screens())
+        visible = visible || s->availableGeometry().intersects(r);
+    if (!visible)
+        r.moveTopLeft(screen.topLeft());
+    resize(r.size());
+    move(r.topLeft());
+}
+
+void frmMain::storeGeometry()
+{
+    if (isMinimized())
+        return;
+    QSettings store;
+    store.beginGroup(QStringLiteral("Settings"));
+    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
+    store.setValue(QStringLiteral("MainLeft"), r.x() * 15);
+    store.setValue(QStringLiteral("MainTop"), r.y() * 15);
+    store.setValue(QStringLiteral("MainWidth"), r.width() * 15);
+    store.setValue(QStringLiteral("MainHeight"), r.height() * 15);
+}
+
+// --- Tree and grid --------------------------------------------------------------------
+
+void frmMain::Form_ReLoad()
+{
+    ApplyLanguage(this, ctx_.language);
+    gridModel->languageChanged();
+    LoadShowTree();
+    ShowListByData();
+}
+
+void frmMain::LoadShowTree()
+{
+    tvTreeView->clear();
+    auto* root = new QTreeWidgetItem(tvTreeView, {qs(ctx_.document.Model.ModelName)});
+    root->setData(0, Qt::UserRole, QStringLiteral("N0"));
+    auto child = [root](const QString& key, const QString& text) {
+        auto* item = new QTreeWidgetItem(root, {text});
+        item->setData(0, Qt::UserRole, key);
+    };
+    // The setting editors' nodes join as the editors are built.
+    child(QStringLiteral("N1"), QStringLiteral("CH"));
+    child(QStringLiteral("N9"), ctx_.language.LangText(5028));
+    root->setExpanded(true);
+}
+
+void frmMain::treeClicked(QTreeWidgetItem* item)
+{
+    const QString key = item->data(0, Qt::UserRole).toString();
+    if (key == QLatin1String("N1"))
+        MSFlexGrid1->setFocus();
+    else if (key == QLatin1String("N9"))
+        ReadRMGDataFromRadio();
+}
+
+QString frmMain::caption() const
+{
+    const EditingModel& m = ctx_.document.Model;
+    return QStringLiteral("TQ8615[%1:%2][%3:%4]")
+        .arg(qs(m.ModelName), qs(m.Band.BandPlanText), ctx_.language.LangText(2012), qs(ctx_.document.CurrentFileName));
+}
+
+void frmMain::ShowListByData()
+{
+    setWindowTitle(caption());
+    if (auto* root = tvTreeView->topLevelItem(0))
+        root->setText(0, qs(ctx_.document.Model.ModelName));
+    gridModel->ShowListByData(ctx_.document.Model, *sink_);
+    QHeaderView* h = MSFlexGrid1->horizontalHeader();
+    h->setFixedHeight(std::max(Twips(500), h->fontMetrics().lineSpacing() * 2 + 10));
+}
+
+void frmMain::ReShowGrid(int row) { gridModel->ReShowGrid(row, ctx_.document.Model, *sink_); }
+
+int frmMain::currentGridRow() const
+{
+    const QModelIndex i = MSFlexGrid1->currentIndex();
+    return i.isValid() ? ChannelGridModel::gridRow(i) : 0;
+}
+
+void frmMain::copyChannel(int row)
+{
+    const ChannelTable& list = ctx_.document.Model;
+    const int i = list.FindChannel(row);
+    if (i >= 0 && list.ChannelList[static_cast<std::size_t>(i)].ChannelInUse == 1)
+        ChannelClipboard = list.ChannelList[static_cast<std::size_t>(i)];
+    else
+        ChannelClipboard.ChannelInUse = 0;
+    clipboardHasData_ = true;
+}
+
+void frmMain::cutChannel(int row)
+{
+    copyChannel(row);
+    if (ChannelClipboard.ChannelInUse == 1)
+        ctx_.document.Model.DeleteChannel(row);
+    ReShowGrid(row);
+}
+
+void frmMain::pasteChannel(int row)
+{
+    if (!clipboardHasData_ || row < 1 || row > kGridDataRows)
+        return;
+    ChannelTable& list = ctx_.document.Model;
+    if (ChannelClipboard.ChannelInUse != 1) {
+        list.DeleteChannel(row);
+    } else {
+        ChannelRecord copy = ChannelClipboard;
+        copy.ChannelNumber = static_cast<int16_t>(row);
+        const int i = list.FindChannel(row);
+        if (i >= 0)
+            list.ChannelList[static_cast<std::size_t>(i)] = copy;
+        else
+            list.AppendChannel(copy);
+    }
+    ReShowGrid(row);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_V)) {
+            if (ctx_.document.Model.Band.BandPlanIndex == 0) {
+                const int row = currentGridRow();
+                if (row >= 1) {
+                    if (key->key() == Qt::Key_C)
+                        copyChannel(row);
+                    else if (key->key() == Qt::Key_X)
+                        cutChannel(row);
+                    else
+                        pasteChannel(row);
+                }
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// --- File commands --------------------------------------------------------------------
+
+QString frmMain::fileFilter() const
+{
+    return ctx_.language.text(Pair::DataFileType) + QStringLiteral(" (*.dat)");
+}
+
+bool frmMain::offerSave(const QString& question, bool cancelStops)
+{
+    if (!ctx_.document.IsModelModified())
+        return true;
+    switch (ctx_.boxes.ask(this, Icon::Warning, AppTitle(), question, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        // A save that was cancelled or failed must not let the data be replaced.
+        return mnuFileSave_Click();
+    case Answer::No:
+        return true;
+    default:
+        return !cancelStops;
+    }
+}
+
+void frmMain::newModel(bool initialize)
+{
+    if (runActive())
+        return;
+    // Cancel on the save question still leads to the reset question, which can stop it.
+    if (!offerSave(ctx_.language.MsgText(QStringLiteral("9001")), false))
+        return;
+    if (!initialize && ctx_.boxes.ask(this, Icon::Warning, AppTitle(), ctx_.language.text(Pair::ResetPrompt),
+                                      Buttons::OkCancel) != Answer::Ok)
+        return;
+    ctx_.document.BuildDefaultModel(ctx_.document.Model.Band.BandPlanIndex);
+    untitled_ = true;
+    ShowListByData();
+}
+
+bool frmMain::mnuFileOpen_Click()
+{
+    if (runActive() || !offerSave(ctx_.language.text(Pair::UnsavedPrompt), true))
+        return false;
+    const QString path = askOpenPath(fileFilter());
+    if (path.isEmpty())
+        return false;
+    if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
+        return false;
+    untitled_ = false;
+    LoadShowTree();
+    ShowListByData();
+    return true;
+}
+
+bool frmMain::mnuFileSave_Click()
+{
+    if (untitled_)
+        return mnuFileSaveAs_Click();
+    const QString name = QFileInfo(qs(ctx_.document.CurrentFileName)).fileName();
+    const QString prompt = QLatin1Char('"') + name + QLatin1Char('"') + ctx_.language.text(Pair::OverwritePrompt);
+    if (ctx_.boxes.ask(this, Icon::Question, AppTitle(), prompt, Buttons::OkCancel) != Answer::Ok)
+        return false;
+    const bool saved = ctx_.document.SaveDataFile(*sink_);
+    setWindowTitle(caption());
+    return saved;
+}
+
+bool frmMain::mnuFileSaveAs_Click()
+{
+    const QString path = askSavePath(qs(ctx_.document.CurrentFileName), fileFilter());
+    if (path.isEmpty())
+        return false;
+    if (!ctx_.document.SaveDataFile(path.toStdString(), *sink_))
+        return false;
+    untitled_ = false;
+    setWindowTitle(caption());
+    return true;
+}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // Unsaved changes are offered for saving; a cancelled or failed save keeps the window.
+    if (runActive() || !offerSave(ctx_.language.text(Pair::UnsavedPrompt), true)) {
+        event->ignore();
+        return;
+    }
+    clockTimer.stop();
+    storeGeometry();
+    if (!WriteFeatureFlags(ctx_.paths.settingPath(), ctx_.featureFlags))
+        qWarning("Setting.ini could not be written");
+    event->accept();
+}
+
+// --- Other windows --------------------------------------------------------------------
+
+void frmMain::MnuModelInfo_Click()
+{
+    FrmModel dlg(ctx_.language, ctx_.boxes, ctx_.document.Model.Band.BandPlanIndex, this);
+    if (runDialog(dlg) != QDialog::Accepted || dlg.confirmedBand() < 0)
+        return;
+    ctx_.document.BuildDefaultModel(dlg.confirmedBand());
+    untitled_ = true;  // the fresh data has no file yet
+    ShowListByData();
+}
+
+void frmMain::MnuSetCom_Click()
+{
+    FrmComSet dlg(ctx_.language, ctx_.comPort, ctx_.paths.mysetupPath(), ctx_.listPorts, this);
+    runDialog(dlg);
+}
+
+void frmMain::MnuSetLanguage_Click()
+{
+    FrmLanguage dlg(ctx_.language, this);
+    if (runDialog(dlg) == QDialog::Accepted)
+        Form_ReLoad();
+}
+
+void frmMain::MnuSetIni_Click()
+{
+    FrmInit dlg(ctx_.language, ctx_.setup.FactoryFrequencyMode, ctx_.paths.mysetupPath(), this);
+    if (runDialog(dlg) == QDialog::Accepted && !dlg.written())
+        ctx_.boxes.inform(this, Icon::Critical, AppTitle(), ctx_.language.text(Pair::FileError));
+}
+
+void frmMain::MnuHelpAbout_Click()
+{
+    frmAbout dlg(ctx_.language, ctx_.boxes, this);
+    runDialog(dlg);
+}
+
+void frmMain::MnuViewToolBar_Click() { tbToolBar->setVisible(MnuViewToolBar->isChecked()); }
+void frmMain::MnuViewStatusBar_Click() { statusBar()->setVisible(MnuViewStatusBar->isChecked()); }
+
+// --- Radio ----------------------------------------------------------------------------
+
+void frmMain::mnuProRead_Click()
+{
+    if (runActive())
+        return;
+    // Cancel on the save question goes on to the read question, which can stop it.
+    if (!offerSave(ctx_.language.MsgText(QStringLiteral("9001")), false))
+        return;
+    radio_.startRead(ctx_.comPort, [this](int band, RadioImage& image) {
+        ctx_.document.AcceptRadioRead(band, image);
+        untitled_ = true;
+        LoadShowTree();
+        ShowListByData();
+    });
+}
+
+void frmMain::MnuProWrite_Click() { radio_.startWrite(ctx_.comPort, ctx_.document.Model); }
+
+void frmMain::ReadRMGDataFromRadio() { radio_.startReadEmbeddedInfo(ctx_.comPort); }
+
+}  // namespace tq8615::app

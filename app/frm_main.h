@@ -1,0 +1,126 @@
+#pragma once
+// The main window: the tree of setting groups, the channel grid, the menus, the toolbar
+// and the status bar, and every command the user starts from them.
+#include "channel_grid_model.h"
+#include "window_run_ui.h"
+
+#include "radio_session.h"
+
+#include "model/channels.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTableView;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace tq8615::app {
+
+struct AppContext;
+class BoxMessageSink;
+
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(AppContext& context, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // --- Hooks a test (or a later editor) replaces -------------------------------------
+    // Runs a modal dialog of this window; returns its result.
+    DialogRunner runDialog;
+    // The file dialogs: the chosen path, or empty when cancelled.
+    std::function<QString(const QString& filter)> askOpenPath;
+    std::function<QString(const QString& preset, const QString& filter)> askSavePath;
+    // The line to the radio (its transport factory and reply time-out can be replaced).
+    RadioSession& radio() { return radio_; }
+
+    // --- Commands --------------------------------------------------------------------
+    void mnuFileNew_Click() { newModel(false); }
+    void MnuSetInit_Click() { newModel(true); }
+    bool mnuFileOpen_Click();
+    bool mnuFileSave_Click();    // true when the data was saved
+    bool mnuFileSaveAs_Click();
+    void mnuFileExit_Click();
+    void MnuModelInfo_Click();
+    void MnuSetCom_Click();
+    void MnuSetLanguage_Click();
+    void MnuSetIni_Click();      // the reset-settings window
+    void mnuProRead_Click();
+    void MnuProWrite_Click();
+    void ReadRMGDataFromRadio();
+    void MnuHelpAbout_Click();
+    void MnuViewToolBar_Click();
+    void MnuViewStatusBar_Click();
+
+    // --- Grid --------------------------------------------------------------------------
+    void Form_ReLoad();
+    void LoadShowTree();
+    void ShowListByData();
+    void ReShowGrid(int row);
+    void copyChannel(int row);
+    void cutChannel(int row);
+    void pasteChannel(int row);
+    QString caption() const;
+    bool isUntitled() const { return untitled_; }
+    bool runActive() const { return radio_.isActive(); }
+    WindowRunUi& runUi() { return runUi_; }
+
+    // --- Controls ----------------------------------------------------------------------
+    QTreeWidget* tvTreeView = nullptr;
+    QTableView* MSFlexGrid1 = nullptr;
+    ChannelGridModel* gridModel = nullptr;
+    QSplitter* imgSplitter = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    std::array<QLabel*, 3> sbPanels{};  // "Status", date, time
+    QTimer clockTimer;
+
+    QMenu *mnuFile = nullptr, *MnuModel = nullptr, *mnuEdit = nullptr, *MnuSet = nullptr,
+          *mnuPro = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
+    QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
+            *mnuFileSaveAs = nullptr, *mnuFileExit = nullptr, *MnuModelInfo = nullptr,
+            *MnuEMg = nullptr, *MnuSetCom = nullptr, *MnuSetLanguage = nullptr,
+            *MnuSetInit = nullptr, *MnuSetIni = nullptr, *mnuProRead = nullptr,
+            *MnuProWrite = nullptr, *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr,
+            *MnuHelpAbout = nullptr, *MnuHelpAutoTest = nullptr;
+    QAction *TNewFile = nullptr, *TOpenFile = nullptr, *TSaveFile = nullptr, *TCommRead = nullptr,
+            *TCommPort = nullptr, *TCommWrite = nullptr, *TAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildCentral();
+    void buildStatusBar();
+    void restoreGeometryFromStore();
+    void storeGeometry();
+    void updateClock();
+    void newModel(bool initialize);
+    // Offers to save unsaved changes; false when the command should stop.
+    bool offerSave(const QString& question, bool cancelStops);
+    QString fileFilter() const;
+    void treeClicked(QTreeWidgetItem* item);
+    int currentGridRow() const;
+
+    AppContext& ctx_;
+    std::unique_ptr<BoxMessageSink> sink_;
+    WindowRunUi runUi_;
+    RadioSession radio_;
+    ChannelRecord ChannelClipboard;
+    bool clipboardHasData_ = false;
+    bool untitled_ = true;
+};
+
+}  // namespace tq8615::app

@@ -1,0 +1,75 @@
+#include "frm_model.h"
+
+#include "dialog_util.h"
+#include "language.h"
+#include "message_box.h"
+
+#include "model/band_plan.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace tq8615::app {
+
+FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int bandPlanIndex, QWidget* parent)
+    : QDialog(parent), language_(language), boxes_(boxes), current_(bandPlanIndex)
+{
+    setObjectName(QStringLiteral("FrmModel"));
+    SetTag(this, 2300);
+    for (int i = 0; i < 2; ++i) {
+        Label1[i] = new QLabel(this);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        SetTag(Label1[i], 2301 + i);
+        Combo1[i] = new QComboBox(this);
+        Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
+    }
+    Combo1[0]->addItem(QStringLiteral("TQ8615"));
+    Combo1[0]->setEnabled(false);
+    Combo1[1]->addItems({QStringLiteral("Band 0"), QStringLiteral("Band 1"), QStringLiteral("Band 2")});
+    Text1 = new QPlainTextEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    CommandOK = MakeButton(this, QStringLiteral("CommandOK"), 101);
+    CommandCancel = MakeButton(this, QStringLiteral("CommandCancel"), 102);
+    CommandOK->setDefault(true);
+
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(Twips(50) + 4);
+    grid->addWidget(Label1[0], 0, 0);
+    grid->addWidget(Combo1[0], 0, 1);
+    grid->addWidget(Label1[1], 1, 0);
+    grid->addWidget(Combo1[1], 1, 1);
+    grid->addWidget(Text1, 2, 0, 1, 2);
+    grid->addLayout(ButtonRow(CommandOK, CommandCancel), 3, 0, 1, 2);
+    ApplyLanguage(this, language_);
+
+    const QFontMetrics fm(Text1->font());
+    Text1->setFixedHeight(fm.lineSpacing() * 2 + 14);
+    Text1->setMinimumWidth(fm.horizontalAdvance(QString::fromStdString(BandPlanText(1)).left(41)) + 24);
+
+    connect(Combo1[1], &QComboBox::currentIndexChanged, this, [this](int i) {
+        Text1->setPlainText(QString::fromStdString(BandPlanTwoLineText(i)).remove(QLatin1Char('\r')));
+    });
+    Combo1[1]->setCurrentIndex(-1);
+    Combo1[1]->setCurrentIndex(bandPlanIndex >= 0 && bandPlanIndex <= 2 ? bandPlanIndex : 2);
+
+    connect(CommandOK, &QPushButton::clicked, this, &FrmModel::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void FrmModel::CommandOK_Click()
+{
+    const int chosen = Combo1[1]->currentIndex();
+    if (chosen != current_ &&
+        boxes_.ask(this, Icon::Warning, language_.text(Pair::WarningTitle), language_.text(Pair::FrequencyCleared),
+                   Buttons::OkCancel) == Answer::Ok)
+        confirmedBand_ = chosen;
+    accept();
+}
+
+}  // namespace tq8615::app

@@ -1,0 +1,47 @@
+#pragma once
+// The main window's line to the radio: one programming run at a time on the configured
+// port, with the password typed earlier kept for the next run.
+#include "link/run_ui.h"
+#include "link/transport.h"
+#include "model/editing_model.h"
+#include "model/radio_image.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace tq8615 { class ProgrammingRun; }
+
+namespace tq8615::app {
+
+class RadioSession {
+public:
+    using TransportFactory = std::function<std::unique_ptr<Transport>(const QString& port)>;
+    using Finished = std::function<void(bool success)>;
+
+    explicit RadioSession(RunUi& ui);
+    ~RadioSession();
+
+    TransportFactory makeTransport;  // a serial port by default
+    int replyTimeoutMs = 300;
+
+    bool isActive() const;
+    ProgrammingRun* run() const { return run_.get(); }
+
+    // Each returns true when the run started.
+    bool startRead(const QString& port, std::function<void(int band, RadioImage& image)> accept);
+    bool startWrite(const QString& port, EditingModel& model);
+    bool startReadEmbeddedInfo(const QString& port);
+
+private:
+    bool prepare(const QString& port);
+    RunUi& ui_;
+    RadioImage image_;
+    BlockUsageMap usage_;
+    std::unique_ptr<Transport> transport_;
+    std::unique_ptr<ProgrammingRun> run_;
+    std::string enteredPassword_;
+};
+
+}  // namespace tq8615::app
