@@ -1,0 +1,33 @@
+#pragma once
+// Shared test fixtures for the data side: a fully populated model and small helpers.
+#include <filesystem>
+#include <string>
+
+#include "files/document.h"
+#include "model/editing_model.h"
+
+namespace tq8615::test {
+
+// Every channel, list and setting filled with values that differ from their defaults and
+// from each other, all within what the radio can hold.
+EditingModel RichModel(int bandPlanIndex = 1);
+
+// Encodes, failing the test if an encoder reports a failure.
+RadioImage Encode(EditingModel model);
+
+// A fresh temporary folder, removed when the object goes.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+std::string ReadAll(const std::filesystem::path& file);
+void WriteAll(const std::filesystem::path& file, const std::string& bytes);
+
+}  // namespace tq8615::test
