@@ -1,0 +1,9 @@
+# Tests of the radio link. The link support library holds the fake port, the scripted user
+# and the helper that runs the virtual radio program on a pseudo-terminal.
+add_library(tq_link_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/link_support/link_fixtures.cpp)
+target_link_libraries(tq_link_test_support PUBLIC tq_common tq_link tq_radiosim_core Qt6::Core GTest::gtest)
+target_include_directories(tq_link_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_compile_definitions(tq_link_test_support PUBLIC TQ8615_RADIOSIM="$<TARGET_FILE:tq8615-radiosim>")
+set_target_properties(tq_link_test_support PROPERTIES AUTOMOC OFF)
+
+tq_add_test(link_protocol_test SOURCES link_protocol_test.cpp LIBS tq_link_test_support)
