@@ -71,6 +71,7 @@ public:
     void cutChannel(int row);
     void pasteChannel(int row);
     QString caption() const;
+    QString fileFilter() const;  // the data file type of the file dialogs
     bool isUntitled() const { return untitled_; }
     bool runActive() const { return radio_.isActive(); }
     WindowRunUi& runUi() { return runUi_; }
@@ -110,7 +111,6 @@ private:
     void newModel(bool initialize);
     // Offers to save unsaved changes; false when the command should stop.
     bool offerSave(const QString& question, bool cancelStops);
-    QString fileFilter() const;
     void treeClicked(QTreeWidgetItem* item);
     int currentGridRow() const;
 
