@@ -16,13 +16,6 @@ constexpr int kBookNames = 11488;
 
 const std::string_view kNulText("\0", 1);
 
-uint8_t ByteOf(int value)
-{
-    if (value < 0 || value > 255)
-        throw EncodeError("DTMF value out of range");
-    return static_cast<uint8_t>(value);
-}
-
 // Writes one 16-byte code slot; returns the number of digits written.
 template <std::size_t N>
 int EncodeCode(const DtmfCode<N>& code, RadioImage& image, int base)
@@ -107,20 +100,20 @@ void EncodeDtmf(DtmfSettings& s, RadioImage& image, BlockUsageMap& map)
         s.DecodeResponse = 0;
     if (s.FirstDigitDelay > 250)
         s.FirstDigitDelay = 0;
-    image.set(kHeader, ByteOf(s.SeparatorCode));
-    image.set(kHeader + 1, ByteOf(s.GroupCode));
-    image.set(kHeader + 2, ByteOf(s.DecodeResponse));
-    image.set(kHeader + 3, ByteOf(s.PreSendDelay));
-    image.set(kHeader + 4, ByteOf(s.FirstDigitDelay));
-    image.set(kHeader + 5, ByteOf(s.ResetTime));
+    image.set(kHeader, ByteField(s.SeparatorCode));
+    image.set(kHeader + 1, ByteField(s.GroupCode));
+    image.set(kHeader + 2, ByteField(s.DecodeResponse));
+    image.set(kHeader + 3, ByteField(s.PreSendDelay));
+    image.set(kHeader + 4, ByteField(s.FirstDigitDelay));
+    image.set(kHeader + 5, ByteField(s.ResetTime));
     std::string id = s.DtmfId.trimmed().substr(0, 3);
     id = IsDecimalDigits(id) ? id + std::string(3 - id.size(), '0') : "000";
     s.DtmfId = id + '\0';
     for (int i = 0; i < 3; ++i)
         image.set(kHeader + 6 + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)] - '0'));
-    image.set(kHeader + 9, ByteOf(s.SideTone));
-    image.set(kHeader + 10, ByteOf(s.PostSendDelay));
-    image.set(kHeader + 11, ByteOf(s.PauseTime));
+    image.set(kHeader + 9, ByteField(s.SideTone));
+    image.set(kHeader + 10, ByteField(s.PostSendDelay));
+    image.set(kHeader + 11, ByteField(s.PauseTime));
     EncodeCode(s.DtmfPttIdBegin, image, 6800);
     EncodeCode(s.DtmfPttIdEnd, image, 6816);
     EncodeCode(s.StunCode, image, 6832);

@@ -19,13 +19,6 @@ constexpr int kHeader = 7232;
 constexpr int kCallList = 7264;
 constexpr int kCallListMap = 12512;
 
-uint8_t ByteOf(int value)
-{
-    if (value < 0 || value > 255)
-        throw EncodeError("5-tone value out of range");
-    return static_cast<uint8_t>(value);
-}
-
 uint8_t HexValue(char c)
 {
     int v = HexDigitValue(c);
@@ -167,7 +160,7 @@ void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap&
     const int tail[] = {s.Time4, s.Time6, s.Count7, s.Time5, s.FirstDigitDelay,
                         s.SideTone, s.AniSeparator, s.PauseCode, s.PauseTime};
     for (int i = 0; i < 9; ++i)
-        image.set(kHeader + 11 + i, ByteOf(tail[i]));
+        image.set(kHeader + 11 + i, ByteField(tail[i]));
     EncodeCode(s.PttIdBegin, image, kPttBegin, false);
     EncodeCode(s.PttIdEnd, image, kPttEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)

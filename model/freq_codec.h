@@ -17,6 +17,14 @@ struct EncodeError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A model number written as one image byte; anything outside 0..255 fails the encoder.
+inline uint8_t ByteField(int value)
+{
+    if (value < 0 || value > 255)
+        throw EncodeError("value does not fit a byte");
+    return static_cast<uint8_t>(value);
+}
+
 constexpr std::string_view kNoFrequency = "FFFFFFFFF";
 constexpr std::string_view kZeroFrequency = "000000000";
 constexpr int kLangOutOfRange = 2001;  // the warning every range correction shows

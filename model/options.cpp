@@ -13,13 +13,6 @@ constexpr int kFlags = 12827;
 constexpr int kPassword = 12864;
 constexpr int kKeys = 12880;
 
-uint8_t ByteOf(int value)
-{
-    if (value < 0 || value > 255)
-        throw EncodeError("option value out of range");
-    return static_cast<uint8_t>(value);
-}
-
 // The one-byte fields and their image addresses.
 template <typename Options, typename Field = std::conditional_t<std::is_const_v<Options>, const int16_t, int16_t>>
 std::vector<std::pair<int, Field*>> ByteFields(Options& o)
@@ -59,8 +52,8 @@ void EncodeOptions(const OptionSettings& o, int16_t sendTime, RadioImage& image,
     for (int i = 0; i < 7; ++i)
         image.set(kMessage + i, static_cast<uint8_t>(i < static_cast<int>(message.size()) ? message[static_cast<std::size_t>(i)] : ' '));
     for (auto [address, field] : ByteFields(o))
-        image.set(address, ByteOf(*field));
-    image.set(12826, ByteOf(sendTime));
+        image.set(address, ByteField(*field));
+    image.set(12826, ByteField(sendTime));
     uint8_t flags = 0;
     int bit = 0;
     for (const int16_t* flag : FlagFields(o)) {

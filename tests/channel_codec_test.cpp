@@ -17,11 +17,6 @@ EditingModel OneChannel(const ChannelRecord& r)
     return m;
 }
 
-std::vector<uint8_t> Bytes(const RadioImage& image, int from, int count)
-{
-    return {image.bytes().begin() + from, image.bytes().begin() + from + count};
-}
-
 }  // namespace
 
 TEST(ChannelCodec, SlotBytes)
@@ -35,14 +30,14 @@ TEST(ChannelCodec, SlotBytes)
     r.DtmfPttIdMode = 3; r.FiveTonePttIdMode = 2; r.TxFreq = "000600000";
     RadioImage image = test::Encode(OneChannel(r));
     const int a = 8 * 32;
-    EXPECT_EQ(Bytes(image, a, 8), (std::vector<uint8_t>{0x43, 0x50, 0x00, 0x00, 0x00, 0x60, 0x00, 0x00}));
+    EXPECT_EQ(test::Slice(image, a, 8), (std::vector<uint8_t>{0x43, 0x50, 0x00, 0x00, 0x00, 0x60, 0x00, 0x00}));
     EXPECT_EQ(image.at(a + 9), 0x02 | 0x04 | 0x10 | 0x80);
     EXPECT_EQ(image.at(a + 10), 0x01 | 0x08 | 0x20);
     EXPECT_EQ(image.at(a + 11), 0x02 | 0x04 | 0xF0);
     EXPECT_EQ(image.at(a + 14), 3);
     EXPECT_EQ(image.at(a + 15), 5);
     EXPECT_EQ(image.at(a + 17), 0x23);
-    EXPECT_EQ(Bytes(image, a + 22, 10), (std::vector<uint8_t>{0x41, 0x42, 0x20, 0x20, 0x20, 0, 0, 0, 0x75, 0x03}));
+    EXPECT_EQ(test::Slice(image, a + 22, 10), (std::vector<uint8_t>{0x41, 0x42, 0x20, 0x20, 0x20, 0, 0, 0, 0x75, 0x03}));
     // Channel 9 owns bit 0 of the second byte of each bitmap.
     EXPECT_EQ(image.at(6465), 1);
     EXPECT_EQ(image.at(6497), 1);

@@ -30,11 +30,6 @@ struct FileBuilder {
     void text(std::size_t at, std::string_view t) { bytes.replace(at, t.size(), t); }
 };
 
-std::vector<uint8_t> Bytes(const RadioImage& image, int from, int count)
-{
-    return {image.bytes().begin() + from, image.bytes().begin() + from + count};
-}
-
 std::string Messages(const CollectingSink& sink)
 {
     std::string all;
@@ -95,25 +90,25 @@ TEST(DataFile, HandBuiltFileEncodesToTheRadioLayout)
     BlockUsageMap map;
     ASSERT_TRUE(EncodeModelToImage(doc.Model, image, map, sink)) << Messages(sink);
 
-    EXPECT_EQ(Bytes(image, 128, 32), (std::vector<uint8_t>{0x43, 0x50, 0, 0, 0, 0, 0, 0, 0, 0x08, 0x04, 0, 0, 0, 0, 0,
+    EXPECT_EQ(test::Slice(image, 128, 32), (std::vector<uint8_t>{0x43, 0x50, 0, 0, 0, 0, 0, 0, 0, 0x08, 0x04, 0, 0, 0, 0, 0,
                                                            0, 0, 0, 0, 0, 0, 'A', 'B', ' ', ' ', ' ', 0, 0, 0, 0x75, 0x03}));
     EXPECT_EQ(image.at(6464), 0x10);
     EXPECT_EQ(image.at(6496), 0x10);
-    EXPECT_EQ(Bytes(image, 6528, 7), (std::vector<uint8_t>{'H', 'I', ' ', ' ', ' ', ' ', ' '}));
-    EXPECT_EQ(Bytes(image, 6544, 5), (std::vector<uint8_t>{1, 2, 14, 15, 0xFF}));
+    EXPECT_EQ(test::Slice(image, 6528, 7), (std::vector<uint8_t>{'H', 'I', ' ', ' ', ' ', ' ', ' '}));
+    EXPECT_EQ(test::Slice(image, 6544, 5), (std::vector<uint8_t>{1, 2, 14, 15, 0xFF}));
     EXPECT_EQ(image.at(6864), 11);
-    EXPECT_EQ(Bytes(image, 6870, 3), (std::vector<uint8_t>{1, 2, 3}));
+    EXPECT_EQ(test::Slice(image, 6870, 3), (std::vector<uint8_t>{1, 2, 3}));
     EXPECT_EQ(image.at(7234), 6);
-    EXPECT_EQ(Bytes(image, 7264 + 1, 6), (std::vector<uint8_t>{3, 5, 70, 0x12, 0x34, 0x5E}));
-    EXPECT_EQ(Bytes(image, 7264 + 24, 7), (std::vector<uint8_t>{'A', 'B', ' ', ' ', ' ', ' ', ' '}));
+    EXPECT_EQ(test::Slice(image, 7264 + 1, 6), (std::vector<uint8_t>{3, 5, 70, 0x12, 0x34, 0x5E}));
+    EXPECT_EQ(test::Slice(image, 7264 + 24, 7), (std::vector<uint8_t>{'A', 'B', ' ', ' ', ' ', ' ', ' '}));
     EXPECT_EQ(image.at(12512), 0x01);
-    EXPECT_EQ(Bytes(image, 10464, 5), (std::vector<uint8_t>{'4', '2', 0, 0, 0}));
-    EXPECT_EQ(Bytes(image, 11488, 4), (std::vector<uint8_t>{'B', 'O', 'B', 0}));
-    EXPECT_EQ(Bytes(image, 12800, 8), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0, 7, 0}));
+    EXPECT_EQ(test::Slice(image, 10464, 5), (std::vector<uint8_t>{'4', '2', 0, 0, 0}));
+    EXPECT_EQ(test::Slice(image, 11488, 4), (std::vector<uint8_t>{'B', 'O', 'B', 0}));
+    EXPECT_EQ(test::Slice(image, 12800, 8), (std::vector<uint8_t>{3, 0, 0, 0, 0, 0, 7, 0}));
     EXPECT_EQ(image.at(12808), 2);
     EXPECT_EQ(image.at(12826), 3);
     EXPECT_EQ(image.at(12827), 0x01);
-    EXPECT_EQ(Bytes(image, 12864, 6), (std::vector<uint8_t>{'1', '2', '3', '4', 0, 0}));
+    EXPECT_EQ(test::Slice(image, 12864, 6), (std::vector<uint8_t>{'1', '2', '3', '4', 0, 0}));
     EXPECT_EQ(image.at(12880), 9);
     EXPECT_EQ(image.at(12896), 4);
 }

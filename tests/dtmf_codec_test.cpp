@@ -8,11 +8,6 @@ using namespace tq8615;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const RadioImage& image, int from, int count)
-{
-    return {image.bytes().begin() + from, image.bytes().begin() + from + count};
-}
-
 DtmfSettings Fresh()
 {
     DtmfSettings s;
@@ -39,7 +34,7 @@ TEST(DtmfCodec, CodeSlotsAndMap)
     RadioImage image = EncodeOnly(s);
     std::vector<uint8_t> m1{1, 2, 0x0E, 0x0F};
     m1.resize(16, 0xFF);
-    EXPECT_EQ(Bytes(image, 6544, 16), m1);
+    EXPECT_EQ(test::Slice(image, 6544, 16), m1);
     EXPECT_EQ(image.at(6544 + 16 * 9 + 2), 0xFF);
     EXPECT_EQ(image.at(6544 + 16 * 3), 0xFF);
     EXPECT_EQ(image.at(12910), 0x01);
@@ -61,13 +56,13 @@ TEST(DtmfCodec, HeaderRepairs)
     s.DecodeResponse = 3;
     s.FirstDigitDelay = 251;
     RadioImage image = EncodeOnly(s);
-    EXPECT_EQ(Bytes(image, 6864, 12), (std::vector<uint8_t>{14, 255, 0, 20, 0, 0, 7, 0, 0, 0, 20, 10}));
+    EXPECT_EQ(test::Slice(image, 6864, 12), (std::vector<uint8_t>{14, 255, 0, 20, 0, 0, 7, 0, 0, 0, 20, 10}));
     EXPECT_EQ(s.SeparatorCode, 14);
     EXPECT_EQ(s.GroupCode, 255);
     EXPECT_EQ(s.DtmfId.raw().substr(0, 4), std::string_view("700\0", 4));
     s.DtmfId = "A1";
     image = EncodeOnly(s);
-    EXPECT_EQ(Bytes(image, 6870, 3), (std::vector<uint8_t>{0, 0, 0}));
+    EXPECT_EQ(test::Slice(image, 6870, 3), (std::vector<uint8_t>{0, 0, 0}));
     EXPECT_EQ(s.DtmfId.trimmed(), "000");
 
     image.set(6866, 9);
@@ -119,15 +114,15 @@ TEST(CommuBookCodec, SortedByIdentity)
     EXPECT_EQ(book[0].CallId.trimmed(), "12");
     EXPECT_EQ(book[1].CallId.trimmed(), "20");
     EXPECT_EQ(book[2].CallId.trimmed(), "300");
-    EXPECT_EQ(Bytes(image, 10464, 5), (std::vector<uint8_t>{49, 50, 0, 0, 0}));
-    EXPECT_EQ(Bytes(image, 11488, 8), (std::vector<uint8_t>{65, 66, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(test::Slice(image, 10464, 5), (std::vector<uint8_t>{49, 50, 0, 0, 0}));
+    EXPECT_EQ(test::Slice(image, 11488, 8), (std::vector<uint8_t>{65, 66, 0, 0, 0, 0, 0, 0}));
     // Entries without an identity go last, their identity slots zero.
     int none = -1;
     for (int e = 0; e < kCommuBookSize; ++e)
         if (book[static_cast<std::size_t>(e)].Name.trimmed() == "NONE")
             none = e;
     EXPECT_GE(none, 3);
-    EXPECT_EQ(Bytes(image, 10464 + 8 * none, 5), std::vector<uint8_t>(5, 0));
+    EXPECT_EQ(test::Slice(image, 10464 + 8 * none, 5), std::vector<uint8_t>(5, 0));
 
     CommuBook back;
     DecodeCommuBook(back, image);

@@ -8,11 +8,6 @@ using namespace tq8615;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const RadioImage& image, int from, int count)
-{
-    return {image.bytes().begin() + from, image.bytes().begin() + from + count};
-}
-
 FiveToneSettings Fresh()
 {
     FiveToneSettings s;
@@ -44,8 +39,8 @@ TEST(FiveToneCodec, OnlyPresentEntriesAreWritten)
     for (int a = 12512; a < 12524; ++a)
         EXPECT_EQ(image.at(a), 0);
     const int slot = 10432;
-    EXPECT_EQ(Bytes(image, slot + 2, 5), (std::vector<uint8_t>{5, 70, 0x12, 0x34, 0x5E}));
-    EXPECT_EQ(Bytes(image, slot + 24, 7), (std::vector<uint8_t>{65, 66, 32, 32, 32, 32, 32}));
+    EXPECT_EQ(test::Slice(image, slot + 2, 5), (std::vector<uint8_t>{5, 70, 0x12, 0x34, 0x5E}));
+    EXPECT_EQ(test::Slice(image, slot + 24, 7), (std::vector<uint8_t>{65, 66, 32, 32, 32, 32, 32}));
     for (int a = 7264; a < slot; ++a)
         ASSERT_EQ(image.at(a), 0) << a;
 }
@@ -58,10 +53,10 @@ TEST(FiveToneCodec, CodesArePaddedWithTheRepeatTone)
     s.InfoCodes[0].Digits = "1";
     s.InfoCodes[0].Name = "AB";
     RadioImage image = EncodeOnly(s);
-    EXPECT_EQ(Bytes(image, 7136 + 4, 3), (std::vector<uint8_t>{0x12, 0xEE, 0}));
-    EXPECT_EQ(Bytes(image, 6880, 7), (std::vector<uint8_t>{0, 0, 3, 1, 0x0E, 0x0E, 0}));
-    EXPECT_EQ(Bytes(image, 6880 + 16, 7), (std::vector<uint8_t>{65, 66, 32, 32, 32, 32, 32}));
-    EXPECT_EQ(Bytes(image, 6880 + 32 + 16, 7), std::vector<uint8_t>(7, 0));  // empty name
+    EXPECT_EQ(test::Slice(image, 7136 + 4, 3), (std::vector<uint8_t>{0x12, 0xEE, 0}));
+    EXPECT_EQ(test::Slice(image, 6880, 7), (std::vector<uint8_t>{0, 0, 3, 1, 0x0E, 0x0E, 0}));
+    EXPECT_EQ(test::Slice(image, 6880 + 16, 7), (std::vector<uint8_t>{65, 66, 32, 32, 32, 32, 32}));
+    EXPECT_EQ(test::Slice(image, 6880 + 32 + 16, 7), std::vector<uint8_t>(7, 0));  // empty name
 }
 
 TEST(FiveToneCodec, HeaderAndOwnIdentity)
@@ -72,7 +67,7 @@ TEST(FiveToneCodec, HeaderAndOwnIdentity)
     s.Time4 = 1; s.Time6 = 2; s.Count7 = 3; s.Time5 = 4;
     s.FirstDigitDelay = 5; s.SideTone = 6; s.AniSeparator = 7; s.PauseCode = 8; s.PauseTime = 9;
     RadioImage image = EncodeOnly(s);
-    EXPECT_EQ(Bytes(image, 7237, 15), (std::vector<uint8_t>{1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(test::Slice(image, 7237, 15), (std::vector<uint8_t>{1, 2, 3, 4, 5, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
     FiveToneSettings back = Fresh();
     DecodeFiveTone(back, image);
     EXPECT_EQ(back.SelfId.raw().substr(0, 6), std::string_view("12345\0", 6));

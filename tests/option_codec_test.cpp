@@ -8,11 +8,6 @@ using namespace tq8615;
 
 namespace {
 
-std::vector<uint8_t> Bytes(const RadioImage& image, int from, int count)
-{
-    return {image.bytes().begin() + from, image.bytes().begin() + from + count};
-}
-
 RadioImage EncodeOptionsOnly(const OptionSettings& o, int16_t sendTime = 1)
 {
     RadioImage image;
@@ -29,8 +24,8 @@ TEST(OptionCodec, MessageAndPassword)
     o.PowerOnMessage = "AB-1";
     o.PowerOnPassword = "1234";
     RadioImage image = EncodeOptionsOnly(o);
-    EXPECT_EQ(Bytes(image, 6528, 8), (std::vector<uint8_t>{0x41, 0x42, 0x2D, 0x31, 0x20, 0x20, 0x20, 0}));
-    EXPECT_EQ(Bytes(image, 12864, 6), (std::vector<uint8_t>{0x31, 0x32, 0x33, 0x34, 0, 0}));
+    EXPECT_EQ(test::Slice(image, 6528, 8), (std::vector<uint8_t>{0x41, 0x42, 0x2D, 0x31, 0x20, 0x20, 0x20, 0}));
+    EXPECT_EQ(test::Slice(image, 12864, 6), (std::vector<uint8_t>{0x31, 0x32, 0x33, 0x34, 0, 0}));
 
     image.set(6528, 0x61); image.set(6529, 0x62);
     image.set(12866, 0);  // decoding the password stops at the first byte that is no digit
@@ -66,11 +61,11 @@ TEST(OptionCodec, FreshModelBytes)
     RadioImage image = EncodeOptionsOnly(OptionSettings{});
     EXPECT_EQ(image.at(12801), 1);
     EXPECT_EQ(image.at(12806), 1);
-    EXPECT_EQ(Bytes(image, 12820, 4), (std::vector<uint8_t>{2, 3, 4, 5}));
+    EXPECT_EQ(test::Slice(image, 12820, 4), (std::vector<uint8_t>{2, 3, 4, 5}));
     EXPECT_EQ(image.at(12827), 0x03);
-    EXPECT_EQ(Bytes(image, 12880, 12), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(test::Slice(image, 12880, 12), (std::vector<uint8_t>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
     // An empty power-on message is written as blanks, as every shorter message is.
-    EXPECT_EQ(Bytes(image, 6528, 7), std::vector<uint8_t>(7, 0x20));
+    EXPECT_EQ(test::Slice(image, 6528, 7), std::vector<uint8_t>(7, 0x20));
     for (int a : {12803, 12828, 12863, 12870, 12879, 12892, 12895, 12898, 12902, 12905, 12909})
         EXPECT_EQ(image.at(a), 0) << a;
 }

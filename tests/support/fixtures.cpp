@@ -115,6 +115,11 @@ EditingModel RichModel(int bandPlanIndex)
     return m;
 }
 
+std::vector<uint8_t> Slice(const RadioImage& image, int from, int count)
+{
+    return {image.bytes().begin() + from, image.bytes().begin() + from + count};
+}
+
 RadioImage Encode(EditingModel model)
 {
     RadioImage image;

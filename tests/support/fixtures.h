@@ -2,6 +2,7 @@
 // Shared test fixtures for the data side: a fully populated model and small helpers.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "files/document.h"
 #include "model/editing_model.h"
@@ -11,6 +12,9 @@ namespace tq8615::test {
 // Every channel, list and setting filled with values that differ from their defaults and
 // from each other, all within what the radio can hold.
 EditingModel RichModel(int bandPlanIndex = 1);
+
+// Bytes from..from+count-1 of an image, for comparing with a list.
+std::vector<uint8_t> Slice(const RadioImage& image, int from, int count);
 
 // Encodes, failing the test if an encoder reports a failure.
 RadioImage Encode(EditingModel model);
