@@ -73,7 +73,7 @@ void TransferPlanner::planReadFromBitmap(const RadioImage& image)
     for (int n = 1; n <= kChannelSlots; ++n) {
         bool inUse = image.bit(kChannelBitmapAddress + (n - 1) / 8, (n - 1) % 8);
         if (!inUse)
-            addSkipRange((n - 1) * kChannelRecordSize, (n - 1) * kChannelRecordSize + kChannelRecordSize - 1);
+            addSkipRange((n - 1) * kChannelSlotSize, (n - 1) * kChannelSlotSize + kChannelSlotSize - 1);
     }
     for (auto r : IncludeList)
         addSkipRange(r.start, r.end);
@@ -87,7 +87,7 @@ void TransferPlanner::planWrite(const std::bitset<kChannelSlots>& channelsInUse)
     addSkipRange(kUnusedArea.start, kUnusedArea.end);
     for (int n = 1; n <= kChannelSlots; ++n)
         if (!channelsInUse.test(n - 1))
-            addSkipRange((n - 1) * kChannelRecordSize, (n - 1) * kChannelRecordSize + kChannelRecordSize - 1);
+            addSkipRange((n - 1) * kChannelSlotSize, (n - 1) * kChannelSlotSize + kChannelSlotSize - 1);
     finishSkipList();
 }
 

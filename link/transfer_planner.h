@@ -17,7 +17,7 @@ struct AddressRange {
 };
 
 constexpr int kChannelSlots = 200;
-constexpr int kChannelRecordSize = 32;
+constexpr int kChannelSlotSize = 32;
 constexpr int kChannelBitmapAddress = 6464;    // 0x1940: in-use bitmap, then the scan bitmap
 constexpr AddressRange kIncludeRange{6464, 6527};
 constexpr AddressRange kUnusedArea{12528, 12799};

@@ -212,7 +212,7 @@ public:
     {
         for (int a = 0; a < kImageSize; ++a) {
             const bool skipped = (a >= kUnusedArea.start && a <= kUnusedArea.end)
-                || (a < kChannelSlots * kChannelRecordSize && !used.test(std::size_t(a / kChannelRecordSize)));
+                || (a < kChannelSlots * kChannelSlotSize && !used.test(std::size_t(a / kChannelSlotSize)));
             const uint8_t want = skipped ? oldByte : encoded.at(a);
             ASSERT_EQ(radio.memory[std::size_t(a)], want) << "address " << a;
         }

@@ -7,3 +7,6 @@ target_compile_definitions(tq_link_test_support PUBLIC TQ8615_RADIOSIM="$<TARGET
 set_target_properties(tq_link_test_support PROPERTIES AUTOMOC OFF)
 
 tq_add_test(link_protocol_test SOURCES link_protocol_test.cpp LIBS tq_link_test_support)
+
+tq_add_test(link_e2e_test SOURCES link_e2e_test.cpp LIBS tq_link_test_support tq_test_support)
+add_dependencies(link_e2e_test tq8615-radiosim)

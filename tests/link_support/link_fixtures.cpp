@@ -139,7 +139,7 @@ void FillRadioMemory(sim::VirtualRadio& radio, const std::bitset<kChannelSlots>&
             radio.memory[bitByte] |= bit;
         } else {
             radio.memory[bitByte] &= uint8_t(~bit);
-            std::fill_n(radio.memory.begin() + (n - 1) * kChannelRecordSize, kChannelRecordSize, 0);
+            std::fill_n(radio.memory.begin() + (n - 1) * kChannelSlotSize, kChannelSlotSize, 0);
         }
     }
     std::fill(radio.memory.begin() + kUnusedArea.start, radio.memory.begin() + kUnusedArea.end + 1, 0);
