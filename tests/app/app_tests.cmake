@@ -8,3 +8,9 @@ foreach(t app_settings app_main_window app_radio)
     add_dependencies(${t}_test tq_language)
   endif()
 endforeach()
+
+# The radio tests drive the virtual radio: in-process and as the program on a terminal.
+if(TARGET app_radio_test)
+  target_link_libraries(app_radio_test PRIVATE tq_link_test_support)
+  add_dependencies(app_radio_test tq8615-radiosim)
+endif()

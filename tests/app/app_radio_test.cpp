@@ -1,0 +1,139 @@
+// Reads and writes started from the main window's commands, through the virtual radio.
+#include "app_harness.h"
+
+#include "app/frm_emg.h"
+#include "app/frm_password.h"
+#include "link_support/link_fixtures.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QAction>
+
+using namespace tq8615;
+using namespace tq8615::app;
+
+namespace {
+
+bool waitForIdle(frmMain& w, int ms = 60000)
+{
+    QDeadlineTimer deadline(ms);
+    while (w.runActive() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return !w.runActive();
+}
+
+}  // namespace
+
+class AppRadioTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void writeThenReadThroughVirtualRadioProgram();
+    void passwordAndEmbeddedInformation();
+    void missingPortReportsAndDoesNotStart();
+};
+
+// The radio program on a pseudo-terminal, the real serial port code in between.
+void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
+{
+    test::RadioSimProcess sim({QStringLiteral("--unpaced"), QStringLiteral("--band"), QStringLiteral("2")});
+    QVERIFY(sim.started());
+    Harness h;
+    frmMain& w = *h.window;
+    w.show();
+    h.ctx->comPort = sim.path();
+    const Language& l = h.ctx->language;
+
+    // Write the data with a named channel 1.
+    const int i = h.doc().Model.FindChannel(1);
+    QVERIFY(i >= 0);
+    h.doc().Model.ChannelList[i].ChannelName = "HELLO";
+    h.boxes.answers = {Answer::Ok, Answer::Ok};
+    bool progressSeen = false;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, [&] { progressSeen = progressSeen || w.runUi().progressWindow(); });
+    probe.start(10);
+    w.TCommWrite->trigger();
+    QVERIFY(w.runActive());
+    QVERIFY(waitForIdle(w));
+    QVERIFY(progressSeen);
+    QCOMPARE(h.boxes.texts(), (QStringList{l.text(Pair::WritePrompt), l.LangText(2005)}));
+
+    // Start over from the defaults, then read the radio back.
+    w.MnuSetInit_Click();
+    QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string());
+    h.boxes.shown.clear();
+    h.boxes.answers = {Answer::Ok, Answer::Ok};
+    w.mnuProRead->trigger();
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(h.boxes.texts(), (QStringList{l.text(Pair::ReadPrompt), l.LangText(2004)}));
+    QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string("HELLO"));
+    QCOMPARE(w.gridModel->cellText(1, 3), QStringLiteral("HELLO"));
+    QVERIFY(w.isUntitled());
+    QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
+    QVERIFY(!w.runUi().progressWindow());
+}
+
+// In-process radio with a password and production data: the password window is answered,
+// the embedded information window shows what the radio holds.
+void AppRadioTest::passwordAndEmbeddedInformation()
+{
+    sim::VirtualRadio radio;
+    radio.identity.band = 2;
+    radio.setPassword("1234");
+    radio.fillSampleInfo();
+    Harness h;
+    frmMain& w = *h.window;
+    w.radio().replyTimeoutMs = 100;
+    w.radio().makeTransport = [&radio](const QString&) -> std::unique_ptr<Transport> {
+        auto port = std::make_unique<test::FakePort>();
+        test::WireRadio(*port, radio);
+        return port;
+    };
+
+    QStringList dialogs;
+    QString serialShown;
+    w.runDialog = [&](QDialog& d) {
+        dialogs.append(d.objectName());
+        if (auto* pw = qobject_cast<FrmPassWord*>(&d)) {
+            pw->Text1->setText(QStringLiteral("1234"));
+            pw->CommandOK->click();
+        } else if (auto* emg = qobject_cast<FrmEMG*>(&d)) {
+            serialShown = emg->Text1[1]->text();
+            [&] { QCOMPARE(emg->Combo1[1]->currentIndex(), 2); }();
+            emg->CommandClose->click();
+        }
+        return d.result();
+    };
+
+    h.boxes.answers = {Answer::Ok, Answer::Ok};
+    w.mnuProRead_Click();
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(dialogs, QStringList{QStringLiteral("FrmPassWord")});
+    QCOMPARE(h.boxes.texts().last(), h.ctx->language.LangText(2004));
+
+    // The typed password is kept: the next run does not ask again.
+    dialogs.clear();
+    w.tvTreeView->setCurrentItem(w.tvTreeView->topLevelItem(0)->child(1));
+    Q_EMIT w.tvTreeView->itemClicked(w.tvTreeView->topLevelItem(0)->child(1), 0);  // node N9
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(dialogs, QStringList{QStringLiteral("FrmEMG")});
+    EmbeddedInfoBuffer buffer{};
+    std::copy(radio.info.begin(), radio.info.end(), buffer.begin());
+    QCOMPARE(serialShown, QString::fromStdString(ParseEmbeddedInfo(buffer).SerialNumber));
+    QVERIFY(!serialShown.isEmpty());
+}
+
+void AppRadioTest::missingPortReportsAndDoesNotStart()
+{
+    Harness h;
+    h.ctx->comPort = QStringLiteral("/dev/does-not-exist");
+    h.window->MnuProWrite_Click();
+    QVERIFY(!h.window->runActive());
+    QCOMPARE(h.boxes.texts(), QStringList{h.ctx->language.LangText(2002)});
+}
+
+QTEST_MAIN(AppRadioTest)
+#include "app_radio_test.moc"
