@@ -56,5 +56,9 @@ Command NewCommand();
 Command EncodeCommand();
 Command DecodeCommand();
 Command ShowCommand();
+// The radio commands (cmd_read.cpp, cmd_write.cpp, cmd_info.cpp).
+Command ReadCommand();
+Command WriteCommand();
+Command InfoCommand();
 
 }  // namespace tq8615::cli

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<Command> Commands()
 {
-    return {NewCommand(), EncodeCommand(), DecodeCommand(), ShowCommand()};
+    return {NewCommand(), EncodeCommand(), DecodeCommand(), ShowCommand(), ReadCommand(), WriteCommand(), InfoCommand()};
 }
 
 void PrintOverview(std::ostream& out)

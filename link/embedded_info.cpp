@@ -1,5 +1,6 @@
 #include "link/embedded_info.h"
 
+#include "model/band_plan.h"
 #include "model/fixed_text.h"
 #include "model/text_util.h"
 
@@ -83,6 +84,10 @@ std::string EmbeddedInfoEnglishText(const EmbeddedInfo& info)
     line("User Code", info.UserCode);
     line("Radio Type", "TQ8615");
     line("Frequency", "Band " + std::to_string(info.shownBandItem()));
+    std::string plan = BandPlanTwoLineText(info.shownBandItem());
+    for (std::size_t at = 0; (at = plan.find("\r\n", at)) != std::string::npos;)
+        plan.replace(at, 2, "\n  ");
+    out += "  " + plan + "\n";
     line("Serial Number", info.SerialNumber);
     line("Producted Date", info.ProductedDate);
     line("Maintained Date", info.MaintainedDate);

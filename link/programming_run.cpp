@@ -283,6 +283,12 @@ bool ProgrammingRun::identityCheck()
         askUser([&] { ui_.show(BandErrorMessage()); return true; });
         pass = false;
     }
+    // A read adopts the radio's band as the data's band plan: one that does not exist
+    // would leave the data without band limits.
+    if (vars_.RunKind == RunKind::Read && (vars_.RadioBand < 0 || vars_.RadioBand > 2)) {
+        askUser([&] { ui_.show(BandErrorMessage()); return true; });
+        pass = false;
+    }
     return pass;
 }
 

@@ -208,21 +208,12 @@ int main(int argc, char** argv)
     std::printf("%s\n", slavePath.c_str());
     std::fflush(stdout);
 
-    // Signals are handled only while waiting, so a stop is never missed between checks.
+    // A stop request interrupts the wait; at worst it is seen when the wait times out.
     struct sigaction sa{};
     sa.sa_handler = onSignal;
     sigemptyset(&sa.sa_mask);
     for (int s : {SIGINT, SIGTERM, SIGHUP})
         sigaction(s, &sa, nullptr);
-    sigset_t blocked, waitMask;
-    sigemptyset(&blocked);
-    sigaddset(&blocked, SIGINT);
-    sigaddset(&blocked, SIGTERM);
-    sigaddset(&blocked, SIGHUP);
-    sigprocmask(SIG_BLOCK, &blocked, &waitMask);
-    sigdelset(&waitMask, SIGINT);
-    sigdelset(&waitMask, SIGTERM);
-    sigdelset(&waitMask, SIGHUP);
 
     // One byte takes 10 bit times on the line (start, 8 data, stop).
     const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / opt.baud);
@@ -254,7 +245,7 @@ int main(int argc, char** argv)
             const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(left).count();
             timeout = {time_t(ns / 1'000'000'000), long(ns % 1'000'000'000)};
         }
-        const int ready = ppoll(fds, count, wait, &waitMask);
+        const int ready = ppoll(fds, count, wait, nullptr);
         if (ready < 0) {
             if (errno == EINTR)
                 continue;

@@ -343,7 +343,8 @@ INSTANTIATE_TEST_SUITE_P(Identity, IdentityRun,
     ::testing::Values(IdentityCase{"model", false, "TQ8600", "V100", 2, {"Model type is wrong. Overwrite?"}},
         IdentityCase{"version", false, "TQ8615", "V101", 2, {"Version is wrong."}},
         IdentityCase{"band_on_write", true, "TQ8615", "V100", 0, {"Band Error!"}},
-        IdentityCase{"version_and_band_on_write", true, "TQ8615", "V200", 1, {"Version is wrong.", "Band Error!"}}),
+        IdentityCase{"version_and_band_on_write", true, "TQ8615", "V200", 1, {"Version is wrong.", "Band Error!"}},
+        IdentityCase{"band_that_does_not_exist_on_read", false, "TQ8615", "V100", 7, {"Band Error!"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(RunTest, ReadIgnoresTheBand)

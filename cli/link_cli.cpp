@@ -1,0 +1,118 @@
+#include "cli/link_cli.h"
+
+#include "link/serial_ports.h"
+#include "link/serial_transport.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include <iostream>
+#include <memory>
+#include <unistd.h>
+
+namespace tq8615::cli {
+
+std::optional<RadioOptions> ParseRadioOptions(const Args& args)
+{
+    RadioOptions options;
+    auto port = args.option("--port");
+    if (!port || port->empty()) {
+        std::cerr << "--port PORT is needed (a port name such as ttyUSB0 or COM3, or a device path)\n";
+        return std::nullopt;
+    }
+    // The same rule as "comPort": a number n is the port COM n.
+    options.port = PortFromSetting(QString::fromStdString(*port)).toStdString();
+    if (options.port.empty()) {
+        std::cerr << "no port " << *port << '\n';
+        return std::nullopt;
+    }
+    options.password = args.option("--password");
+    if (auto retries = args.option("--retries")) {
+        const bool digits = !retries->empty() && retries->size() < 6
+            && retries->find_first_not_of("0123456789") == std::string::npos;
+        if (!digits) {
+            std::cerr << "--retries needs a number of 0 or more\n";
+            return std::nullopt;
+        }
+        options.retries = std::stoi(*retries);
+    }
+    return options;
+}
+
+void TerminalRunUi::show(const Message& message)
+{
+    if (progressShown_)
+        std::cerr << '\n';
+    progressShown_ = false;
+    StderrSink().show(message);
+}
+
+void TerminalRunUi::progressOpened(RunKind kind) { caption_ = ProgressCaption(kind).english; }
+
+void TerminalRunUi::progressChanged(int percent)
+{
+    if (!isatty(STDERR_FILENO))
+        return;
+    std::cerr << '\r' << caption_ << ": " << ProgressLabel().english << ' ' << percent << '%' << std::flush;
+    progressShown_ = true;
+}
+
+void TerminalRunUi::progressClosed()
+{
+    if (progressShown_)
+        std::cerr << '\n';
+    progressShown_ = false;
+}
+
+std::optional<std::string> TerminalRunUi::askPassword(const std::string& preset)
+{
+    show(Message::Fixed(preset.empty() ? "The radio has a programming password: give it with --password."
+                                       : "The radio does not accept the password given with --password."));
+    return std::nullopt;
+}
+
+bool TerminalRunUi::askRetry(const Message& question)
+{
+    show(question);
+    if (retriesLeft_ <= 0)
+        return false;
+    --retriesLeft_;
+    std::cerr << "retrying\n";
+    return true;
+}
+
+void TerminalRunUi::showEmbeddedInfo(const EmbeddedInfo& info) { std::cout << EmbeddedInfoEnglishText(info) << std::flush; }
+
+int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start)
+{
+    // The serial port and the reply timer need an event loop; the tool has none otherwise.
+    static int argc = 1;
+    static char name[] = "tq8615-cli";
+    static char* argv[] = {name, nullptr};
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance())
+        app = std::make_unique<QCoreApplication>(argc, argv);
+
+    SerialPortTransport port(QString::fromStdString(options.port));
+    RadioImage image;
+    BlockUsageMap usage;
+    ProgrammingRun run(port, ui, image, usage);
+    if (options.password)
+        run.setEnteredPassword(*options.password);
+
+    QEventLoop loop;
+    bool finished = false;
+    bool success = false;
+    QObject::connect(&run, &ProgrammingRun::finished, [&](bool ok) {
+        finished = true;
+        success = ok;
+        loop.quit();
+    });
+    if (!start(run))
+        return 1;
+    if (!finished)
+        loop.exec();
+    return success ? 0 : 1;
+}
+
+}  // namespace tq8615::cli

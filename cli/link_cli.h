@@ -1,0 +1,46 @@
+#pragma once
+// What the radio commands share: their options, the terminal as the run's user, and running
+// a programming run to its end on an event loop of their own.
+#include "cli/cli.h"
+#include "link/programming_run.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace tq8615::cli {
+
+struct RadioOptions {
+    std::string port;
+    std::optional<std::string> password;
+    int retries = 0;
+};
+
+// Reads --port, --password and --retries; nullopt after printing what is wrong.
+std::optional<RadioOptions> ParseRadioOptions(const Args& args);
+
+// The command line was the user's confirmation; questions are answered from the options,
+// messages go to standard error, progress too while it is a terminal.
+class TerminalRunUi : public RunUi {
+public:
+    explicit TerminalRunUi(int retries) : retriesLeft_(retries) {}
+
+    void show(const Message& message) override;
+    bool confirm(const Message&) override { return true; }
+    void progressOpened(RunKind kind) override;
+    void progressChanged(int percent) override;
+    void progressClosed() override;
+    std::optional<std::string> askPassword(const std::string& preset) override;
+    bool askRetry(const Message& question) override;
+    void showEmbeddedInfo(const EmbeddedInfo& info) override;
+
+private:
+    int retriesLeft_;
+    bool progressShown_ = false;
+    std::string caption_;
+};
+
+// Opens the port, lets `start` begin the run and waits for its end; 0 on success.
+int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start);
+
+}  // namespace tq8615::cli
