@@ -74,6 +74,11 @@ FrmEMG::FrmEMG(const Language& language, const EmbeddedInfo& info, QWidget* pare
     }
     Text2 = multiField(this, QStringLiteral("Text2"), 2);
     Text2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Text2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Text2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Wide enough for the widest band plan line.
+    Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(
+                               QString::fromStdString(BandPlanTwoLineText(1)).section(QLatin1Char('\r'), 0, 0)) + 24);
 
     Frame1 = new QGroupBox(tr2("Dealer Information", "经销商信息"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

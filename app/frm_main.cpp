@@ -203,13 +203,7 @@ void frmMain::buildCentral()
     QHeaderView* h = MSFlexGrid1->horizontalHeader();
     h->setDefaultAlignment(Qt::AlignCenter);
     h->setHighlightSections(false);
-    const int widths[kGridColumns] = {600, 1300, 1300, 1000, 0, 1500, 800, 1200, 1400, 1400, 1400};
-    for (int c = 0; c < kGridColumns; ++c) {
-        if (widths[c] == 0)
-            MSFlexGrid1->setColumnHidden(c, true);
-        else
-            MSFlexGrid1->setColumnWidth(c, Twips(widths[c]));
-    }
+    MSFlexGrid1->setColumnHidden(4, true);  // the step column
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 6);
 
     imgSplitter->addWidget(tvTreeView);
@@ -328,8 +322,25 @@ void frmMain::ShowListByData()
     if (auto* root = tvTreeView->topLevelItem(0))
         root->setText(0, qs(ctx_.document.Model.ModelName));
     gridModel->ShowListByData(ctx_.document.Model, *sink_);
+    fitColumns();
+}
+
+void frmMain::fitColumns()
+{
+    // The widths of the radio's own program, widened where a header of the current
+    // language would otherwise be cut off.
+    static const int widths[kGridColumns] = {600, 1300, 1300, 1000, 0, 1500, 800, 1200, 1400, 1400, 1400};
     QHeaderView* h = MSFlexGrid1->horizontalHeader();
-    h->setFixedHeight(std::max(Twips(500), h->fontMetrics().lineSpacing() * 2 + 10));
+    const QFontMetrics fm(h->font());
+    for (int c = 0; c < kGridColumns; ++c) {
+        if (widths[c] == 0)
+            continue;
+        int needed = 0;
+        for (const QString& line : gridModel->headerData(c, Qt::Horizontal).toString().split(QLatin1Char('\n')))
+            needed = std::max(needed, fm.horizontalAdvance(line) + 14);
+        MSFlexGrid1->setColumnWidth(c, std::max(Twips(widths[c]), needed));
+    }
+    h->setFixedHeight(std::max(Twips(500), fm.lineSpacing() * 2 + 10));
 }
 
 void frmMain::ReShowGrid(int row) { gridModel->ReShowGrid(row, ctx_.document.Model, *sink_); }

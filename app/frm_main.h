@@ -105,6 +105,7 @@ private:
     void buildToolBar();
     void buildCentral();
     void buildStatusBar();
+    void fitColumns();
     void restoreGeometryFromStore();
     void storeGeometry();
     void updateClock();

@@ -1,1 +1,188 @@
-int main(){return 0;}
+// Pictures of every window of the desktop program, in English and in Chinese, for review:
+//   tq8615-screenshots OUTPUT_FOLDER
+// Runs without a display (QT_QPA_PLATFORM=offscreen); nothing is saved to the settings
+// beside the program, as the windows work on a scratch copy of the program folder.
+#include "app/app_context.h"
+#include "app/frm_about.h"
+#include "app/frm_com_set.h"
+#include "app/frm_emg.h"
+#include "app/frm_init.h"
+#include "app/frm_language.h"
+#include "app/frm_main.h"
+#include "app/frm_model.h"
+#include "app/frm_password.h"
+#include "app/frm_progress.h"
+#include "app/frm_splash.h"
+#include "app/message_box.h"
+
+#include "model/channels.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTableView>
+
+#include <cstdio>
+
+using namespace tq8615;
+using namespace tq8615::app;
+
+namespace {
+
+// Screenshots ask nobody anything.
+class SilentBoxes : public MessageBoxInterface {
+public:
+    Answer ask(QWidget*, Icon, const QString&, const QString&, Buttons) override { return Answer::Cancel; }
+};
+
+bool save(QWidget& w, const QString& folder, const QString& name)
+{
+    w.adjustSize();
+    w.show();
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool ok = w.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    w.hide();
+    return ok;
+}
+
+void sampleChannels(EditingModel& m)
+{
+    const char* names[] = {"HOME", "CLUB", "RPT-1", "", "MARIN", "NET"};
+    for (int n = 3; n <= 8; ++n) {
+        ChannelRecord r = NewChannelWithFreq(n, n % 2 ? "435.12500" : "145.67500");
+        r.ChannelName = names[n - 3];
+        r.ShiftMode = static_cast<int16_t>(n % 3);
+        r.TxFreq = "000060000";
+        r.DecodeType = static_cast<int16_t>(n % 3);
+        r.DecodeCtcss = static_cast<int16_t>(n * 3);
+        r.EncodeType = 2;
+        r.EncodeDcs = static_cast<int16_t>(n * 11);
+        r.OptSigType = n == 5 ? 1 : n == 6 ? 3 : 0;
+        r.Power = static_cast<int16_t>(n % 3);
+        r.Bandwidth = static_cast<int16_t>(n % 2 ? 0 : 2);
+        m.AppendChannel(r);
+    }
+}
+
+EmbeddedInfo sampleInfo()
+{
+    EmbeddedInfo i;
+    i.AreaCode = "EU01";
+    i.ManufactureCode = "M2301A";
+    i.UserCode = "U042";
+    i.BandIndex = 1;
+    i.SerialNumber = "TQ86150012345";
+    i.ProductedDate = "2023-05-17";
+    i.MaintainedDate = "2024-02-02";
+    i.RfFirmware = "V1.05";
+    i.LcdFirmware = "V2.1A";
+    i.Description = "Replaced the antenna connector; checked the transmit power on both bands.";
+    i.DealerCode = "D-7781";
+    i.StockDate = "2023-06-01";
+    i.SellDate = "2023-07-12";
+    i.Seller = "R. Ortega";
+    return i;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("TQ8615"));
+    QApplication::setApplicationVersion(QStringLiteral(TQ8615_VERSION));
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
+    QDir().mkpath(out);
+
+    // A scratch program folder with the real language files and pictures.
+    QTemporaryDir scratch;
+    const QString bin = QCoreApplication::applicationDirPath();
+    QDir().mkpath(scratch.filePath(QStringLiteral("language")));
+    for (const char* f : {"language/english.ini", "language/chinese.ini", "StartE.jpg", "StartC.jpg"})
+        QFile::copy(QDir(bin).filePath(QString::fromLatin1(f)), scratch.filePath(QString::fromLatin1(f)));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch.filePath(QStringLiteral("user")));
+
+    SilentBoxes boxes;
+    bool ok = true;
+    for (const char* locale : {"en_US", "zh_CN"}) {
+        const QString suffix = QString::fromLatin1(locale).left(2);
+        StartupOptions options;
+        options.programFolder = scratch.path();
+        options.fallbackFolder = scratch.filePath(QStringLiteral("user"));
+        options.systemLocale = QLocale(QString::fromLatin1(locale));
+        options.listPorts = [] { return QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")}; };
+        auto ctx = RunStartup(options, boxes);
+        const Language& lang = ctx->language;
+        QApplication::setFont(lang.windowFont(QApplication::font()));
+
+        {
+            frmSplash w(scratch.path(), lang);
+            w.Timer1.stop();
+            ok &= save(w, out, QStringLiteral("splash_") + suffix);
+        }
+        {
+            sampleChannels(ctx->document.Model);
+            frmMain w(*ctx);
+            w.resize(1180, 640);
+            w.MSFlexGrid1->setCurrentIndex(w.gridModel->index(0, 1));
+            w.show();
+            QApplication::processEvents();
+            const QString path = QDir(out).filePath(QStringLiteral("main_") + suffix + QStringLiteral(".png"));
+            ok &= w.grab().save(path);
+            std::printf("wrote %s\n", qPrintable(path));
+            w.hide();
+            // The menus, opened one by one.
+            for (QMenu* menu : {w.mnuFile, w.MnuModel, w.mnuEdit, w.MnuSet, w.mnuPro, w.MnuView, w.MnuHelp}) {
+                menu->adjustSize();
+                const QString name = QStringLiteral("menu_") + menu->objectName() + QLatin1Char('_') + suffix;
+                ok &= menu->grab().save(QDir(out).filePath(name + QStringLiteral(".png")));
+            }
+            ctx->document.Model.ChannelCount = 0;
+        }
+        {
+            frmAbout w(lang, boxes);
+            ok &= save(w, out, QStringLiteral("about_") + suffix);
+        }
+        {
+            Language copy(ctx->paths.languageFolder(), lang.LanguageIndex());
+            FrmLanguage w(copy);
+            ok &= save(w, out, QStringLiteral("language_") + suffix);
+        }
+        {
+            int factoryFres = 1;
+            FrmInit w(lang, factoryFres, scratch.filePath(QStringLiteral("unused.ini")));
+            ok &= save(w, out, QStringLiteral("init_") + suffix);
+        }
+        {
+            FrmModel w(lang, boxes, 2);
+            ok &= save(w, out, QStringLiteral("model_") + suffix);
+        }
+        {
+            QString port = QStringLiteral("ttyUSB0");
+            FrmComSet w(lang, port, scratch.filePath(QStringLiteral("unused.ini")), options.listPorts);
+            ok &= save(w, out, QStringLiteral("comset_") + suffix);
+        }
+        {
+            FrmProgress w(lang, false);
+            w.SetProgressValue(42);
+            ok &= save(w, out, QStringLiteral("progress_read_") + suffix);
+            FrmProgress write(lang, true);
+            write.SetProgressValue(87);
+            ok &= save(write, out, QStringLiteral("progress_write_") + suffix);
+        }
+        {
+            FrmPassWord w(lang, QStringLiteral("12"));
+            ok &= save(w, out, QStringLiteral("password_") + suffix);
+        }
+        {
+            FrmEMG w(lang, sampleInfo());
+            ok &= save(w, out, QStringLiteral("emg_") + suffix);
+        }
+    }
+    return ok ? 0 : 1;
+}
