@@ -200,6 +200,12 @@ void frmMain::buildCentral()
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setMinimumWidth(Twips(30));
     MSFlexGrid1->installEventFilter(this);
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
+        if (i.column() >= 1 && openChannelEditor) {
+            CurrentChannel = ChannelGridModel::gridRow(i);
+            openChannelEditor(CurrentChannel);
+        }
+    });
     QHeaderView* h = MSFlexGrid1->horizontalHeader();
     h->setDefaultAlignment(Qt::AlignCenter);
     h->setHighlightSections(false);
@@ -393,6 +399,14 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && openChannelEditor) {
+            const QModelIndex i = MSFlexGrid1->currentIndex();
+            if (i.isValid() && i.column() >= 1) {
+                CurrentChannel = ChannelGridModel::gridRow(i);
+                openChannelEditor(CurrentChannel);
+            }
+            return true;
+        }
         if (key->modifiers() == Qt::ControlModifier &&
             (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_V)) {
             if (ctx_.document.Model.Band.BandPlanIndex == 0) {

@@ -41,6 +41,9 @@ public:
     // The file dialogs: the chosen path, or empty when cancelled.
     std::function<QString(const QString& filter)> askOpenPath;
     std::function<QString(const QString& preset, const QString& filter)> askSavePath;
+    // Opens the channel editor for a channel number (set when the editor exists).
+    std::function<void(int channel)> openChannelEditor;
+    int CurrentChannel = 0;
     // The line to the radio (its transport factory and reply time-out can be replaced).
     RadioSession& radio() { return radio_; }
 
