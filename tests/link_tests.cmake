@@ -10,3 +10,11 @@ tq_add_test(link_protocol_test SOURCES link_protocol_test.cpp LIBS tq_link_test_
 
 tq_add_test(link_e2e_test SOURCES link_e2e_test.cpp LIBS tq_link_test_support tq_test_support)
 add_dependencies(link_e2e_test tq8615-radiosim)
+
+tq_add_test(link_ports_test SOURCES link_ports_test.cpp LIBS tq_link_test_support)
+add_dependencies(link_ports_test tq8615-radiosim)
+tq_add_test(link_embedded_info_test SOURCES link_embedded_info_test.cpp LIBS tq_link GTest::gtest GTest::gtest_main)
+
+tq_add_test(link_cli_test SOURCES link_cli_test.cpp LIBS tq_link_test_support tq_test_support)
+target_compile_definitions(link_cli_test PRIVATE TQ8615_CLI="$<TARGET_FILE:tq8615-cli>")
+add_dependencies(link_cli_test tq8615-cli tq8615-radiosim)
