@@ -84,8 +84,7 @@ public:
     bool showedEnglish(const std::string& text) const;
 };
 
-// Channels 1..200 in use by a pattern: the set bits of `mask` repeat every 8 channels, plus
-// the explicit ones.
+// The memory channels in use, by number.
 std::bitset<kChannelSlots> ChannelPattern(const std::vector<int>& channels);
 
 // Radio memory with random content in every block a read fetches and zeros elsewhere, the
