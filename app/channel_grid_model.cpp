@@ -2,8 +2,6 @@
 
 #include "language.h"
 
-#include "model/freq_codec.h"
-#include "model/tone_tables.h"
 
 #include <QBrush>
 #include <QColor>
@@ -22,21 +20,11 @@ ChannelGridModel::ChannelGridModel(const Language& language, QObject* parent)
 int ChannelGridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kGridDataRows; }
 int ChannelGridModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kGridColumns; }
 
-QString ChannelGridModel::RowLabel(int gridRow)
-{
-    switch (gridRow) {
-    case kVfo1: return QStringLiteral("VFO1");
-    case kVfo2: return QStringLiteral("VFO2");
-    case kRtChannel: return QStringLiteral("TRF");
-    default: return QString::number(gridRow);
-    }
-}
-
 QString ChannelGridModel::cellText(int gridRow, int column) const
 {
     if (gridRow < 1 || gridRow > kGridDataRows || column < 0 || column >= kGridColumns)
         return {};
-    return column == 0 ? RowLabel(gridRow) : cells_[gridRow - 1][column];
+    return column == 0 ? qs(RowLabel(gridRow)) : cells_[gridRow - 1][column];
 }
 
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
@@ -68,15 +56,10 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal)
         return {};
     if (role == Qt::DisplayRole) {
-        static const int keys[kGridColumns] = {3006, 1101, 1140, 1103, 1104, 1106, 1143, 1109, 1107, 1107, 1110};
         if (section < 0 || section >= kGridColumns)
             return {};
-        QString text = language_.LangText(keys[section]);
-        if (section == 8)
-            text += QLatin1Char('\n') + language_.LangText(1112);
-        else if (section == 9)
-            text += QLatin1Char('\n') + language_.LangText(1113);
-        return text;
+        const auto headers = GridHeaderTexts([this](int key) { return langText(key); });
+        return qs(headers[static_cast<std::size_t>(section)]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
     if (role == Qt::ForegroundRole)
         return QBrush(QColor(0, 0, 155));
@@ -115,71 +98,16 @@ void ChannelGridModel::languageChanged()
 
 void ChannelGridModel::clearRow(int gridRow) { cells_[gridRow - 1].fill(QString()); }
 
+std::string ChannelGridModel::langText(int key) const { return language_.LangText(key).toStdString(); }
+
 void ChannelGridModel::ShowChannelRow(const ChannelRecord& record, int gridRow, MessageSink& sink)
 {
     if (gridRow < 1 || gridRow > kGridDataRows || record.ChannelInUse != 1)
         return;
-    auto& c = cells_[gridRow - 1];
-    const bool second = record.VhfActive != 0;
-    c[1] = qs(DigitsToFreqText((second ? record.RxFreqVhf : record.RxFreq).raw(), sink));
-    c[2] = qs(TxDisplayText(record, second, sink));
-    c[3] = qs(record.ChannelName.trimmed());
-    c[4] = ItemText(QStringLiteral("Step"), record.StepIndex);
-    c[5] = ItemText(QStringLiteral("WN"), record.Bandwidth);
-    c[6] = ItemText(QStringLiteral("Scan"), record.ScanAdd);
-    c[7] = ItemText(QStringLiteral("Power"), record.Power);
-    c[8] = SignalText(QStringLiteral("Decode"), record);
-    c[9] = SignalText(QStringLiteral("Encode"), record);
-    c[10] = SignalText(QStringLiteral("OptSig"), record);
-}
-
-QString ChannelGridModel::ItemText(const QString& item, int value) const
-{
-    auto fromTable = [value](const auto& table) {
-        return value >= 0 && value < static_cast<int>(table.size()) ? QString::fromLatin1(table[static_cast<std::size_t>(value)])
-                                                                    : QString();
-    };
-    auto fromKeys = [this, value](std::initializer_list<int> keys) {
-        return value >= 0 && value < static_cast<int>(keys.size()) ? language_.LangText(keys.begin()[value])
-                                                                    : QString();
-    };
-    if (item == QLatin1String("Step"))
-        return fromTable(kStepTexts);
-    if (item == QLatin1String("WN"))
-        return fromTable(kBandwidthTexts);
-    if (item == QLatin1String("Scan"))
-        return fromKeys({1144, 1145});
-    if (item == QLatin1String("Power"))
-        return fromKeys({1205, 1221, 1204});
-    if (item == QLatin1String("TxForbid"))
-        return fromKeys({1755, 1756});
-    if (item == QLatin1String("OptSig")) {
-        switch (value) {
-        case 0: return language_.LangText(1206);
-        case 1: return QStringLiteral("DTMF");
-        case 3: return QStringLiteral("5tone");
-        default: return {};
-        }
-    }
-    return {};
-}
-
-QString ChannelGridModel::SignalText(const QString& item, const ChannelRecord& record) const
-{
-    if (item == QLatin1String("OptSig")) {
-        switch (record.OptSigType) {
-        case 1: return QStringLiteral("DTMF M%1").arg(record.DtmfIndex + 1);
-        case 3: return QStringLiteral("5tone %1").arg(record.FiveToneIndex);
-        default: return language_.LangText(603);
-        }
-    }
-    const bool decode = item == QLatin1String("Decode");
-    const int type = decode ? record.DecodeType : record.EncodeType;
-    if (type == 1)
-        return qs(CtcssText(decode ? record.DecodeCtcss : record.EncodeCtcss, record.UserCtcss));
-    if (type == 2)
-        return qs(DcsText(decode ? record.DecodeDcs : record.EncodeDcs));
-    return language_.LangText(603);
+    const auto texts = ChannelRowTexts(record, [this](int key) { return langText(key); }, sink);
+    auto& row = cells_[static_cast<std::size_t>(gridRow - 1)];
+    for (int c = 1; c < kGridColumns; ++c)
+        row[static_cast<std::size_t>(c)] = qs(texts[static_cast<std::size_t>(c)]);
 }
 
 }  // namespace tq8615::app

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "model/channel_display.h"
 #include "model/channels.h"
 
 namespace tq8615 { class MessageSink; }
@@ -14,8 +15,7 @@ namespace tq8615::app {
 
 class Language;
 
-constexpr int kGridColumns = 11;   // column 0 is the row label
-constexpr int kGridDataRows = 203; // grid rows 1..203; the header is the view's
+constexpr int kGridDataRows = kGridRows - 1;  // grid rows 1..203; the header is the view's
 
 class ChannelGridModel : public QAbstractTableModel {
     Q_OBJECT
@@ -30,7 +30,6 @@ public:
     // Grid row (1..203) <-> model row.
     static int gridRow(const QModelIndex& index) { return index.row() + 1; }
     QString cellText(int gridRow, int column) const;
-    static QString RowLabel(int gridRow);
 
     // Redraws every row from the channel list.
     void ShowListByData(const ChannelTable& channels, MessageSink& sink);
@@ -42,8 +41,7 @@ public:
 private:
     void ShowChannelRow(const ChannelRecord& record, int gridRow, MessageSink& sink);
     void clearRow(int gridRow);
-    QString ItemText(const QString& item, int value) const;
-    QString SignalText(const QString& item, const ChannelRecord& record) const;
+    std::string langText(int key) const;
 
     const Language& language_;
     std::array<std::array<QString, kGridColumns>, kGridDataRows> cells_{};
