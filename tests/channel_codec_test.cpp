@@ -71,13 +71,7 @@ TEST(ChannelCodec, FieldsThatDoNotFitFailTheEncoder)
         SCOPED_TRACE(c.what);
         ChannelRecord r = NewChannelWithFreq(1, "435");
         c.spoil(r);
-        EditingModel m = OneChannel(r);
-        RadioImage image;
-        BlockUsageMap map;
-        CollectingSink sink;
-        EXPECT_FALSE(EncodeModelToImage(m, image, map, sink));
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].english, "SetCommDataByFrequencyError");
+        test::EncodeFailing(OneChannel(r), "SetCommDataByFrequencyError");
     }
 }
 

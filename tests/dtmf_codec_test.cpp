@@ -91,12 +91,7 @@ TEST(DtmfCodec, NonHexadecimalDigitFailsTheWrite)
 {
     EditingModel m = test::RichModel();
     m.Dtmf.DtmfCodes[5] = {std::string_view("1*2"), 3};
-    RadioImage image;
-    BlockUsageMap map;
-    CollectingSink sink;
-    EXPECT_FALSE(EncodeModelToImage(m, image, map, sink));
-    ASSERT_EQ(sink.messages.size(), 1u);
-    EXPECT_EQ(sink.messages[0].english, "SetCommDataByDTMFError");
+    RadioImage image = test::EncodeFailing(m, "SetCommDataByDTMFError");
     EXPECT_EQ(image.at(10464), 0);
 }
 

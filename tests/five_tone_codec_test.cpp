@@ -103,12 +103,7 @@ TEST(FiveToneCodec, EncoderFailures)
         SCOPED_TRACE(c.what);
         EditingModel m = test::RichModel();
         c.spoil(m.FiveTone);
-        RadioImage image;
-        BlockUsageMap map;
-        CollectingSink sink;
-        EXPECT_FALSE(EncodeModelToImage(m, image, map, sink));
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].english, "SetCommDataBy5ToneError");
+        RadioImage image = test::EncodeFailing(m, "SetCommDataBy5ToneError");
         EXPECT_EQ(image.at(6864), 0);  // the DTMF encoder did not run
     }
 }

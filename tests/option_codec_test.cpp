@@ -83,12 +83,7 @@ TEST(OptionCodec, OutOfRangeFailsTheWrite)
         SCOPED_TRACE(c.what);
         EditingModel m = test::RichModel();
         c.spoil(m);
-        RadioImage image;
-        BlockUsageMap map;
-        CollectingSink sink;
-        EXPECT_FALSE(EncodeModelToImage(m, image, map, sink));
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].english, "SetCommDataByOptionError");
+        RadioImage image = test::EncodeFailing(m, "SetCommDataByOptionError");
         // The channels were written before; the later areas were not.
         EXPECT_NE(image.at(0), 0);
         EXPECT_EQ(image.at(7236), 0);

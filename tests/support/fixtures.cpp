@@ -130,6 +130,19 @@ RadioImage Encode(EditingModel model)
     return image;
 }
 
+RadioImage EncodeFailing(EditingModel model, const std::string& message)
+{
+    RadioImage image;
+    BlockUsageMap map;
+    CollectingSink sink;
+    EXPECT_FALSE(EncodeModelToImage(model, image, map, sink));
+    EXPECT_EQ(sink.messages.size(), 1u);
+    if (!sink.messages.empty()) {
+        EXPECT_EQ(sink.messages[0].english, message);
+    }
+    return image;
+}
+
 TempDir::TempDir()
 {
     std::random_device seed;

@@ -19,6 +19,10 @@ std::vector<uint8_t> Slice(const RadioImage& image, int from, int count);
 // Encodes, failing the test if an encoder reports a failure.
 RadioImage Encode(EditingModel model);
 
+// Encodes a model that must fail with exactly `message`; returns the image as the
+// failing encoder left it.
+RadioImage EncodeFailing(EditingModel model, const std::string& message);
+
 // A fresh temporary folder, removed when the object goes.
 class TempDir {
 public:
