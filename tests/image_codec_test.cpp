@@ -98,8 +98,9 @@ TEST(ImageCodec, AnyImageDecodesWithoutFault)
         CollectingSink sink;
         const bool written = EncodeModelToImage(m, once, map, sink);
         EXPECT_EQ(sink.messages.size(), written ? 0u : 1u);
-        if (round % 2)
+        if (round % 2) {
             ASSERT_TRUE(written) << round;
+        }
         if (!written)
             continue;
         // Reading back what was written settles on one image.
