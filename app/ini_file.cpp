@@ -7,22 +7,6 @@
 namespace tq8615::app {
 namespace {
 
-QString joinKey(const QString& section, const QString& key)
-{
-    return section.trimmed().toLower() + QLatin1Char('\n') + key.trimmed().toLower();
-}
-
-// Strips one pair of surrounding double quotes, as the profile functions do, and turns the
-// two characters "\n" into a line break so that a language text can span lines.
-QString cookValue(QString v)
-{
-    v = v.trimmed();
-    if (v.size() >= 2 && v.startsWith(QLatin1Char('"')) && v.endsWith(QLatin1Char('"')))
-        v = v.mid(1, v.size() - 2);
-    v.replace(QStringLiteral("\\n"), QStringLiteral("\n"));
-    return v;
-}
-
 QStringList splitLines(const QByteArray& utf8)
 {
     QString text = QString::fromUtf8(utf8);
@@ -39,45 +23,18 @@ bool isComment(const QString& trimmed) { return trimmed.startsWith(QLatin1Char('
 
 }  // namespace
 
-bool IniFile::load(const QString& path)
-{
-    values_.clear();
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    parse(f.readAll());
-    return true;
-}
+bool IniFile::load(const QString& path) { return file_.load(path.toStdString()); }
 
-void IniFile::parse(const QByteArray& utf8)
-{
-    values_.clear();
-    QString section;
-    for (const QString& line : splitLines(utf8)) {
-        const QString t = line.trimmed();
-        if (t.isEmpty() || isComment(t))
-            continue;
-        if (isSectionLine(t)) {
-            section = sectionName(t);
-            continue;
-        }
-        const qsizetype eq = t.indexOf(QLatin1Char('='));
-        if (eq <= 0)
-            continue;
-        const QString k = joinKey(section, t.left(eq));
-        if (!values_.contains(k))  // the first occurrence wins, as with profile strings
-            values_.insert(k, cookValue(t.mid(eq + 1)));
-    }
-}
+void IniFile::parse(const QByteArray& utf8) { file_.parse(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))); }
 
 QString IniFile::value(const QString& section, const QString& key) const
 {
-    return values_.value(joinKey(section, key));
+    return QString::fromStdString(file_.value(section.toStdString(), key.toStdString()).value_or(std::string()));
 }
 
 bool IniFile::contains(const QString& section, const QString& key) const
 {
-    return values_.contains(joinKey(section, key));
+    return file_.value(section.toStdString(), key.toStdString()).has_value();
 }
 
 QString ReadProfileString(const QString& path, const QString& section, const QString& key)

@@ -1,8 +1,9 @@
 #pragma once
 // Small UTF-8 INI access for the language files and "mysetup.ini". QSettings cannot be
 // used here: its INI format splits values at commas and escapes non-ASCII keys and values.
-#include <QHash>
 #include <QString>
+
+#include "files/ini_file.h"
 
 namespace tq8615::app {
 
@@ -18,10 +19,10 @@ public:
     // Section and key names compare without regard to case, as profile strings do.
     QString value(const QString& section, const QString& key) const;
     bool contains(const QString& section, const QString& key) const;
-    bool isEmpty() const { return values_.isEmpty(); }
+    bool isEmpty() const { return file_.empty(); }
 
 private:
-    QHash<QString, QString> values_;  // "section\nkey" in lower case -> value
+    tq8615::IniFile file_;
 };
 
 // Profile-string access: one value read or written per call, the rest of the file kept as

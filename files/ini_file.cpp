@@ -1,69 +1,102 @@
 #include "files/ini_file.h"
 
 #include <fstream>
-#include <vector>
+#include <sstream>
 
 namespace tq8615 {
 namespace {
 
-std::string Trim(const std::string& s)
+std::string_view Trim(std::string_view s)
 {
-    const char* blanks = " \t\r\n";
+    const char* blanks = " \t";
     auto first = s.find_first_not_of(blanks);
-    if (first == std::string::npos)
+    if (first == std::string_view::npos)
         return {};
     return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
-// Section names compare without regard to case, as profile-string files do.
-bool SameName(const std::string& a, const std::string& b)
+std::string Lower(std::string_view s)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
 }
 
-std::vector<std::string> ReadLines(const std::filesystem::path& file)
+std::string JoinKey(std::string_view section, std::string_view key)
 {
-    std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
+    return Lower(Trim(section)) + '\n' + Lower(Trim(key));
+}
+
+std::string Cooked(std::string_view v)
+{
+    v = Trim(v);
+    if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
+        v = v.substr(1, v.size() - 2);
+    std::string out;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        if (v[i] == '\\' && i + 1 < v.size() && v[i + 1] == 'n') {
+            out += '\n';
+            ++i;
+        } else {
+            out += v[i];
+        }
     }
-    if (!lines.empty() && lines.front().starts_with("\xEF\xBB\xBF"))
-        lines.front().erase(0, 3);
-    return lines;
-}
-
-std::optional<std::string> SectionOf(const std::string& line)
-{
-    std::string t = Trim(line);
-    if (t.size() >= 2 && t.front() == '[' && t.back() == ']')
-        return Trim(t.substr(1, t.size() - 2));
-    return std::nullopt;
+    return out;
 }
 
 }  // namespace
 
-std::optional<std::string> ReadIniValue(const std::filesystem::path& file, const std::string& section,
-                                        const std::string& key)
+bool IniFile::load(const std::filesystem::path& file)
 {
-    bool inSection = false;
-    for (const std::string& line : ReadLines(file)) {
-        if (auto name = SectionOf(line)) {
-            inSection = SameName(*name, section);
+    values_.clear();
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream text;
+    text << in.rdbuf();
+    parse(text.str());
+    return true;
+}
+
+void IniFile::parse(std::string_view utf8)
+{
+    values_.clear();
+    if (utf8.starts_with("\xEF\xBB\xBF"))
+        utf8.remove_prefix(3);
+    std::string section;
+    while (!utf8.empty()) {
+        auto end = utf8.find_first_of("\r\n");
+        std::string_view line = Trim(utf8.substr(0, end));
+        utf8.remove_prefix(end == std::string_view::npos ? utf8.size() : end + 1);
+        if (line.empty() || line.front() == ';' || line.front() == '#')
+            continue;
+        if (line.front() == '[' && line.find(']') != std::string_view::npos) {
+            section = std::string(Trim(line.substr(1, line.find(']') - 1)));
             continue;
         }
         auto eq = line.find('=');
-        if (inSection && eq != std::string::npos && SameName(Trim(line.substr(0, eq)), key))
-            return Trim(line.substr(eq + 1));
+        if (eq == std::string_view::npos || eq == 0)
+            continue;
+        values_.try_emplace(JoinKey(section, line.substr(0, eq)), Cooked(line.substr(eq + 1)));
     }
-    return std::nullopt;
+}
+
+std::optional<std::string> IniFile::value(std::string_view section, std::string_view key) const
+{
+    auto it = values_.find(JoinKey(section, key));
+    if (it == values_.end())
+        return std::nullopt;
+    return it->second;
+}
+
+std::optional<std::string> ReadIniValue(const std::filesystem::path& file, std::string_view section,
+                                        std::string_view key)
+{
+    IniFile ini;
+    ini.load(file);
+    return ini.value(section, key);
 }
 
 }  // namespace tq8615

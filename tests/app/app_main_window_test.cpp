@@ -591,7 +591,7 @@ void AppMainWindowTest::languageSwitchReappliesTexts()
 {
     Harness h;
     frmMain& w = *h.window;
-    IniFile chinese;
+    tq8615::app::IniFile chinese;
     QVERIFY(chinese.load(h.program.filePath(QStringLiteral("language/chinese.ini"))));
     auto zh = [&](int key) { return chinese.value(QStringLiteral("OTHER"), QString::number(key)); };
     QVERIFY(w.mnuFile->title() != zh(1000));
