@@ -1,7 +1,6 @@
 #include "cli/cli.h"
 #include "files/ini_file.h"
 
-#include <fstream>
 #include <iostream>
 #include <system_error>
 
@@ -64,27 +63,6 @@ std::optional<int> BandOption(const Args& args, int fallback)
         return std::stoi(*band);
     std::cerr << "band plan must be 0, 1 or 2\n";
     return std::nullopt;
-}
-
-bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size)
-{
-    auto temp = path;
-    temp += ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec)
-        std::filesystem::remove(temp, ec);
-    return !ec;
 }
 
 int Fail(const std::string& message)

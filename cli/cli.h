@@ -47,9 +47,6 @@ public:
 // Parses a band plan option ("0", "1" or "2"); nullopt and a message otherwise.
 std::optional<int> BandOption(const Args& args, int fallback);
 
-// Writes bytes to `path` through a temporary file, so a failure never leaves a partial file.
-bool WriteFileAtomically(const std::filesystem::path& path, const void* data, std::size_t size);
-
 int Fail(const std::string& message);
 
 Command NewCommand();

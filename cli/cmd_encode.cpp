@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "files/atomic_file.h"
 #include "files/document.h"
 
 namespace tq8615::cli {

@@ -1,4 +1,5 @@
 #include "files/document.h"
+#include "files/atomic_file.h"
 
 #include <cstring>
 #include <fstream>
@@ -22,30 +23,6 @@ void PutHeader(DataFileBytes& file, std::string_view modelName, int band, std::s
 }
 
 bool IsKnownBand(int band) { return band >= 0 && band <= 2; }
-
-bool WriteFileReplacing(const std::filesystem::path& path, const DataFileBytes& bytes)
-{
-    std::filesystem::path temp = path;
-    temp += ".saving";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            std::error_code ignored;
-            out.close();
-            std::filesystem::remove(temp, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -177,7 +154,7 @@ bool Document::SaveDataFile(MessageSink& sink) { return SaveDataFile(CurrentFile
 bool Document::SaveDataFile(const std::filesystem::path& path, MessageSink& sink)
 {
     const DataFileBytes bytes = SnapshotOfModel();
-    if (!WriteFileReplacing(path, bytes)) {
+    if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
         sink.show(FileErrorMessage());
         return false;
     }

@@ -1,5 +1,6 @@
 // tq8615-radiosim: plays the radio behind the programming cable on a pseudo-terminal.
 // Prints the terminal's path; the programmer opens that path as its serial port.
+#include "files/atomic_file.h"
 #include "radiosim/virtual_radio.h"
 
 #include <fcntl.h>
@@ -82,19 +83,8 @@ bool loadFile(const std::string& path, uint8_t* data, std::size_t size)
 
 void saveFile(const std::string& path, const uint8_t* data, std::size_t size)
 {
-    if (path.empty())
-        return;
-    const std::string temp = path + ".tmp";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(data), std::streamsize(size));
-        if (!out) {
-            std::fprintf(stderr, "radiosim: cannot write %s\n", temp.c_str());
-            return;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0)
-        std::fprintf(stderr, "radiosim: cannot replace %s: %s\n", path.c_str(), std::strerror(errno));
+    if (!path.empty() && !tq8615::WriteFileAtomically(path, data, size))
+        std::fprintf(stderr, "radiosim: cannot write %s\n", path.c_str());
 }
 
 bool parseInt(const char* text, int& value)
