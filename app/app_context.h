@@ -1,7 +1,9 @@
 #pragma once
 // What the program holds for its whole run, set up by the start-up procedure and handed to
 // the windows (there are no globals).
+#include "dialog_hooks.h"
 #include "language.h"
+#include "model_events.h"
 #include "settings.h"
 
 #include "files/document.h"
@@ -30,6 +32,10 @@ struct AppContext {
     Document document;
     MessageBoxInterface& boxes;
     PortLister listPorts;
+    DialogHooks dialogs = DialogHooks::Real();
+    ModelEvents events;
+    // The channel number (1..203) the channel editor edits; set before it opens.
+    int CurrentChannel = 0;
 };
 
 struct StartupOptions {

@@ -58,7 +58,7 @@ QVariant ChannelGridModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::DisplayRole) {
         if (section < 0 || section >= kGridColumns)
             return {};
-        const auto headers = GridHeaderTexts([this](int key) { return langText(key); });
+        const auto headers = GridHeaderTexts([this](TextKey key) { return langText(key); });
         return qs(headers[static_cast<std::size_t>(section)]).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
     if (role == Qt::ForegroundRole)
@@ -98,13 +98,13 @@ void ChannelGridModel::languageChanged()
 
 void ChannelGridModel::clearRow(int gridRow) { cells_[gridRow - 1].fill(QString()); }
 
-std::string ChannelGridModel::langText(int key) const { return language_.LangText(key).toStdString(); }
+std::string ChannelGridModel::langText(TextKey key) const { return language_.LangText(key).toStdString(); }
 
 void ChannelGridModel::ShowChannelRow(const ChannelRecord& record, int gridRow, MessageSink& sink)
 {
     if (gridRow < 1 || gridRow > kGridDataRows || record.ChannelInUse != 1)
         return;
-    const auto texts = ChannelRowTexts(record, [this](int key) { return langText(key); }, sink);
+    const auto texts = ChannelRowTexts(record, [this](TextKey key) { return langText(key); }, sink);
     auto& row = cells_[static_cast<std::size_t>(gridRow - 1)];
     for (int c = 1; c < kGridColumns; ++c)
         row[static_cast<std::size_t>(c)] = qs(texts[static_cast<std::size_t>(c)]);

@@ -41,7 +41,7 @@ public:
 private:
     void ShowChannelRow(const ChannelRecord& record, int gridRow, MessageSink& sink);
     void clearRow(int gridRow);
-    std::string langText(int key) const;
+    std::string langText(TextKey key) const;
 
     const Language& language_;
     std::array<std::array<QString, kGridColumns>, kGridDataRows> cells_{};

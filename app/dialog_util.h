@@ -1,32 +1,27 @@
 #pragma once
 // Small pieces every dialog of the program builds with.
-#include <QHBoxLayout>
-#include <QPushButton>
-
 #include "language.h"
+
+class QDialog;
+class QHBoxLayout;
+class QPushButton;
+class QWidget;
 
 namespace tq8615::app {
 
-inline QPushButton* MakeButton(QWidget* parent, const QString& name, int tag)
-{
-    auto* b = new QPushButton(parent);
-    b->setObjectName(name);
-    SetTag(b, tag);
-    b->setAutoDefault(false);
-    b->setMinimumWidth(80);
-    return b;
-}
+QPushButton* MakeButton(QWidget* parent, const QString& name, TextKey tag);
 
 // OK and Cancel on the right, as the platform places them.
-inline QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch();
-    row->addWidget(ok);
-    if (cancel)
-        row->addWidget(cancel);
-    return row;
-}
+QHBoxLayout* ButtonRow(QPushButton* ok, QPushButton* cancel);
+
+// A dialog's CommandOK (the default button; the caller connects what it stores) and
+// CommandCancel (closes the dialog and changes nothing), laid out in `row`.
+struct OkCancel {
+    QPushButton* ok;
+    QPushButton* cancel;
+    QHBoxLayout* row;
+};
+OkCancel MakeOkCancel(QDialog* dialog);
 
 // Twips to pixels: 15 twips per pixel.
 constexpr int Twips(int twips) { return twips / 15; }

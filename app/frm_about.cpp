@@ -17,7 +17,7 @@ frmAbout::frmAbout(const Language& language, MessageBoxInterface& boxes, QWidget
     : QDialog(parent), language_(language), boxes_(boxes)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    SetTag(this, 1052);
+    SetTag(this, TextKey::MenuAbout);
 
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
@@ -41,7 +41,7 @@ frmAbout::frmAbout(const Language& language, MessageBoxInterface& boxes, QWidget
 
     cmdOK = new QPushButton(this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    SetTag(cmdOK, 101);
+    SetTag(cmdOK, TextKey::OkButton);
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(this);
     cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
@@ -64,10 +64,10 @@ frmAbout::frmAbout(const Language& language, MessageBoxInterface& boxes, QWidget
     grid->setColumnStretch(1, 1);
 
     ApplyLanguage(this, language_);
-    lblVersion->setText(language_.LangText(2200) + QLatin1Char(' ') +
+    lblVersion->setText(language_.LangText(TextKey::VersionLabel) + QLatin1Char(' ') +
                         QCoreApplication::applicationVersion());
-    lblDisclaimer->setText(language_.LangText(2100));
-    lblDescription->setText(language_.LangText(2101));
+    lblDisclaimer->setText(language_.LangText(TextKey::Disclaimer));
+    lblDescription->setText(language_.LangText(TextKey::Description));
     cmdSysInfo->setText(language_.LanguageIndex() == Chinese ? QStringLiteral("系统信息(&S)...")
                                                              : QStringLiteral("&System Info..."));
     lblDisclaimer->setMinimumWidth(360);

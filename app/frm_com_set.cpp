@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -19,10 +20,10 @@ FrmComSet::FrmComSet(const Language& language, QString& comPort, QString mysetup
       listPorts_(std::move(listPorts))
 {
     setObjectName(QStringLiteral("FrmComSet"));
-    SetTag(this, 1401);
+    SetTag(this, TextKey::ComPortCaption);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    SetTag(Label1, 1402);
+    SetTag(Label1, TextKey::ComPortLabel);
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     // Editable, so that a device path that is not listed (a pseudo-terminal, an adapter
@@ -30,14 +31,14 @@ FrmComSet::FrmComSet(const Language& language, QString& comPort, QString mysetup
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setMinimumWidth(180);
-    CommandOK = MakeButton(this, QStringLiteral("CommandOK"), 101);
-    CommandCancel = MakeButton(this, QStringLiteral("CommandCancel"), 102);
-    CommandOK->setDefault(true);
+    const OkCancel buttons = MakeOkCancel(this);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(Combo1, 0, 1);
-    grid->addLayout(ButtonRow(CommandOK, CommandCancel), 1, 0, 1, 2);
+    grid->addLayout(buttons.row, 1, 0, 1, 2);
     ApplyLanguage(this, language);
 
     fill(comPort_);
@@ -55,7 +56,6 @@ FrmComSet::FrmComSet(const Language& language, QString& comPort, QString mysetup
             WriteSetupValue(mysetupPath_, QStringLiteral("comPort"), SettingFromPort(comPort_));
         accept();
     });
-    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmComSet::ReShowComPortTimer_Timer()

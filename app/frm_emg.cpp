@@ -8,9 +8,12 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tq8615::app {
 
@@ -42,26 +45,22 @@ QString fromStd(const std::string& s) { return QString::fromStdString(s); }
 FrmEMG::FrmEMG(const Language& language, const EmbeddedInfo& info, QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmEMG"));
-    const bool zh = language.LanguageIndex() == Chinese;
-    auto tr2 = [zh](const char* en, const char* cn) { return QString::fromUtf8(zh ? cn : en); };
-
-    setWindowTitle(tr2("Embedded Message", "嵌入信息"));
+    setWindowTitle(language.text(BuiltinText::EmbeddedMessage));
     setFont(language.windowFont(font()));
 
-    Label2 = new QLabel(tr2("Area Code", "销售区号"), this);
+    Label2 = new QLabel(language.text(BuiltinText::AreaCode), this);
     Label2->setObjectName(QStringLiteral("Label2"));
-    struct Caption { int index; const char* en; const char* cn; };
-    const Caption captions[] = {
-        {0, "Manufacture Code", "生产批号"}, {1, "Radio Type", "机型"}, {2, "Frequency", "频段"},
-        {3, "Serial Number", "序列号"}, {4, "Producted Date", "出厂日期"},
-        {5, "Maintained Date", "维修日期"}, {6, "Maintained", "维修原因"}, {7, "Description", ""},
-        {8, "RF FW", "主板固件"}, {9, "User Code", "客户代码"}, {10, "Dealer Code", "经销商代码"},
-        {11, "Stock Date", "入库时间"}, {12, "Sell Date", "销售时间"}, {13, "Seller", "经手人"},
-        {14, "LCD FW", "LCD固件"},
+    // Label1(i) in index order.
+    const BuiltinText captions[] = {
+        BuiltinText::ManufactureCode, BuiltinText::RadioType,       BuiltinText::Frequency,
+        BuiltinText::SerialNumber,    BuiltinText::ProductionDate,  BuiltinText::MaintenanceDate,
+        BuiltinText::MaintenanceReason, BuiltinText::Description,   BuiltinText::RfFirmware,
+        BuiltinText::UserCode,        BuiltinText::DealerCode,      BuiltinText::StockDate,
+        BuiltinText::SellDate,        BuiltinText::Seller,          BuiltinText::LcdFirmware,
     };
-    for (const Caption& c : captions) {
-        Label1[c.index] = new QLabel(tr2(c.en, c.cn), this);
-        Label1[c.index]->setObjectName(QStringLiteral("Label1_%1").arg(c.index));
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i] = new QLabel(language.text(captions[i]), this);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
     }
     for (int i = 0; i < 13; ++i)
         if (i != 4)
@@ -80,10 +79,10 @@ FrmEMG::FrmEMG(const Language& language, const EmbeddedInfo& info, QWidget* pare
     Text2->setMinimumWidth(Text2->fontMetrics().horizontalAdvance(
                                QString::fromStdString(BandPlanTwoLineText(1)).section(QLatin1Char('\r'), 0, 0)) + 24);
 
-    Frame1 = new QGroupBox(tr2("Dealer Information", "经销商信息"), this);
+    Frame1 = new QGroupBox(language.text(BuiltinText::DealerInformation), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    CommandClose = MakeButton(this, QStringLiteral("CommandClose"), 0);
-    CommandClose->setText(language.text(Pair::CloseButton));
+    CommandClose = MakeButton(this, QStringLiteral("CommandClose"), TextKey{});
+    CommandClose->setText(language.text(BuiltinText::CloseButton));
     CommandClose->setDefault(true);
     connect(CommandClose, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -14,18 +14,18 @@ FrmInit::FrmInit(const Language& language, int& factoryFres, QString mysetupPath
     : QDialog(parent), factoryFres_(factoryFres), mysetupPath_(std::move(mysetupPath))
 {
     setObjectName(QStringLiteral("FrmInit"));
-    SetTag(this, 1411);
+    SetTag(this, TextKey::ResetSettingsCaption);
     Check1 = new QCheckBox(this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    SetTag(Check1, 1412);
+    SetTag(Check1, TextKey::FactoryFrequencies);
     Check1->setChecked(factoryFres_ != 0);
-    CommandOK = MakeButton(this, QStringLiteral("CommandOK"), 101);
-    CommandCancel = MakeButton(this, QStringLiteral("CommandCancel"), 102);
-    CommandOK->setDefault(true);
+    const OkCancel buttons = MakeOkCancel(this);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(Check1, 0, 0);
-    grid->addLayout(ButtonRow(CommandOK, CommandCancel), 1, 0);
+    grid->addLayout(buttons.row, 1, 0);
     ApplyLanguage(this, language);
 
     connect(CommandOK, &QPushButton::clicked, this, [this] {
@@ -34,7 +34,6 @@ FrmInit::FrmInit(const Language& language, int& factoryFres, QString mysetupPath
                                    QString::number(factoryFres_));
         accept();
     });
-    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 }  // namespace tq8615::app

@@ -2,6 +2,7 @@
 
 #include "app_context.h"
 #include "dialog_util.h"
+#include "editor_list.h"
 #include "frm_about.h"
 #include "frm_com_set.h"
 #include "frm_init.h"
@@ -11,12 +12,10 @@
 #include "message_box.h"
 #include "tool_icons.h"
 
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -30,11 +29,14 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+#include <vector>
+
 namespace tq8615::app {
 
 namespace {
 
-QAction* addItem(QMenu* menu, const QString& name, int key, const QKeySequence& shortcut = {})
+QAction* addItem(QMenu* menu, const QString& name, TextKey key, const QKeySequence& shortcut = {})
 {
     QAction* a = menu->addAction(QString());
     a->setObjectName(name);
@@ -46,7 +48,7 @@ QAction* addItem(QMenu* menu, const QString& name, int key, const QKeySequence& 
     return a;
 }
 
-QMenu* addMenu(QMenuBar* bar, const QString& name, int key)
+QMenu* addMenu(QMenuBar* bar, const QString& name, TextKey key)
 {
     QMenu* m = bar->addMenu(QString());
     m->setObjectName(name);
@@ -61,29 +63,17 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 frmMain::frmMain(AppContext& context, QWidget* parent)
     : QMainWindow(parent), ctx_(context),
       sink_(std::make_unique<BoxMessageSink>(context.boxes, context.language, this)),
-      runUi_(context.language, context.boxes, runDialog, this), radio_(runUi_)
+      runUi_(context.language, context.boxes, context.dialogs.run, this), radio_(runUi_)
 {
     setObjectName(QStringLiteral("frmMain"));
-    runDialog = [](QDialog& d) { return d.exec(); };
-    askOpenPath = [this](const QString& filter) {
-        return QFileDialog::getOpenFileName(this, QString(), QString(), filter);
-    };
-    askSavePath = [this](const QString& preset, const QString& filter) {
-        QFileDialog dlg(this, QString(), preset, filter);
-        dlg.setAcceptMode(QFileDialog::AcceptSave);
-        dlg.setDefaultSuffix(QStringLiteral("dat"));
-        dlg.selectFile(preset);
-        return dlg.exec() == QDialog::Accepted && !dlg.selectedFiles().isEmpty() ? dlg.selectedFiles().first()
-                                                                                 : QString();
-    };
-
     buildMenus();
     buildToolBar();
     buildCentral();
     buildStatusBar();
+    // Whatever an editor stores is shown at once.
+    connect(&ctx_.events, &ModelEvents::modelChanged, this, &frmMain::ShowListByData);
 
     // Form_Load
-    MnuHelpAutoTest->setVisible(false);  // its window comes with the auto test export
     ApplyLanguage(this, ctx_.language);
     restoreGeometryFromStore();
     LoadShowTree();
@@ -96,59 +86,68 @@ frmMain::~frmMain() = default;
 void frmMain::buildMenus()
 {
     QMenuBar* bar = menuBar();
-    mnuFile = addMenu(bar, QStringLiteral("mnuFile"), 1000);
-    mnuFileNew = addItem(mnuFile, QStringLiteral("mnuFileNew"), 1001, QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileOpen = addItem(mnuFile, QStringLiteral("mnuFileOpen"), 1002, QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileSave = addItem(mnuFile, QStringLiteral("mnuFileSave"), 1003, QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuFileSaveAs = addItem(mnuFile, QStringLiteral("mnuFileSaveAs"), 1004);
+    auto command = [this](QAction* item, auto handler) {
+        connect(item, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    };
+    mnuFile = addMenu(bar, QStringLiteral("mnuFile"), TextKey::MenuFile);
+    mnuFileNew = addItem(mnuFile, QStringLiteral("mnuFileNew"), TextKey::MenuFileNew, QKeySequence(Qt::CTRL | Qt::Key_N));
+    command(mnuFileNew, &frmMain::mnuFileNew_Click);
+    mnuFileOpen = addItem(mnuFile, QStringLiteral("mnuFileOpen"), TextKey::MenuFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O));
+    command(mnuFileOpen, &frmMain::mnuFileOpen_Click);
+    mnuFileSave = addItem(mnuFile, QStringLiteral("mnuFileSave"), TextKey::MenuFileSave, QKeySequence(Qt::CTRL | Qt::Key_S));
+    command(mnuFileSave, &frmMain::mnuFileSave_Click);
+    command(addItem(mnuFile, QStringLiteral("mnuFileSaveAs"), TextKey::MenuFileSaveAs), &frmMain::mnuFileSaveAs_Click);
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
-    mnuFileExit = addItem(mnuFile, QStringLiteral("mnuFileExit"), 1006);
+    command(addItem(mnuFile, QStringLiteral("mnuFileExit"), TextKey::MenuFileExit), &frmMain::mnuFileExit_Click);
 
-    MnuModel = addMenu(bar, QStringLiteral("MnuModel"), 1060);
-    MnuModelInfo = addItem(MnuModel, QStringLiteral("MnuModelInfo"), 1061);
+    QMenu* MnuModel = addMenu(bar, QStringLiteral("MnuModel"), TextKey::MenuModel);
+    command(addItem(MnuModel, QStringLiteral("MnuModelInfo"), TextKey::MenuModelInfo), &frmMain::MnuModelInfo_Click);
 
-    // The setting editors join this menu as they are built.
-    mnuEdit = addMenu(bar, QStringLiteral("mnuEdit"), 1010);
-    MnuEMg = addItem(mnuEdit, QStringLiteral("MnuEMg"), 1028);
+    mnuEdit = addMenu(bar, QStringLiteral("mnuEdit"), TextKey::MenuEdit);
 
-    MnuSet = addMenu(bar, QStringLiteral("MnuSet"), 1030);
-    MnuSetCom = addItem(MnuSet, QStringLiteral("MnuSetCom"), 1031);
-    MnuSetLanguage = addItem(MnuSet, QStringLiteral("MnuSetLanguage"), 1032);
-    MnuSetInit = addItem(MnuSet, QStringLiteral("MnuSetInit"), 1033);
-    MnuSetIni = addItem(MnuSet, QStringLiteral("MnuSetIni"), 1411);
+    QMenu* MnuSet = addMenu(bar, QStringLiteral("MnuSet"), TextKey::MenuSettings);
+    MnuSetCom = addItem(MnuSet, QStringLiteral("MnuSetCom"), TextKey::MenuComPort);
+    command(MnuSetCom, &frmMain::MnuSetCom_Click);
+    command(addItem(MnuSet, QStringLiteral("MnuSetLanguage"), TextKey::MenuLanguage), &frmMain::MnuSetLanguage_Click);
+    command(addItem(MnuSet, QStringLiteral("MnuSetInit"), TextKey::MenuInitialize), &frmMain::MnuSetInit_Click);
+    command(addItem(MnuSet, QStringLiteral("MnuSetResetSettings"), TextKey::ResetSettingsCaption),
+            &frmMain::MnuSetResetSettings_Click);
 
-    mnuPro = addMenu(bar, QStringLiteral("mnuPro"), 1040);
-    mnuProRead = addItem(mnuPro, QStringLiteral("mnuProRead"), 1041);
-    MnuProWrite = addItem(mnuPro, QStringLiteral("MnuProWrite"), 1042);
+    QMenu* mnuPro = addMenu(bar, QStringLiteral("mnuPro"), TextKey::MenuProgram);
+    mnuProRead = addItem(mnuPro, QStringLiteral("mnuProRead"), TextKey::MenuRead);
+    command(mnuProRead, &frmMain::mnuProRead_Click);
+    MnuProWrite = addItem(mnuPro, QStringLiteral("MnuProWrite"), TextKey::MenuWrite);
+    command(MnuProWrite, &frmMain::MnuProWrite_Click);
 
-    MnuView = addMenu(bar, QStringLiteral("MnuView"), 1020);
-    MnuViewToolBar = addItem(MnuView, QStringLiteral("MnuViewToolBar"), 1026);
-    MnuViewStatusBar = addItem(MnuView, QStringLiteral("MnuViewStatusBar"), 1027);
-    MnuViewToolBar->setCheckable(true);
-    MnuViewToolBar->setChecked(true);
-    MnuViewStatusBar->setCheckable(true);
-    MnuViewStatusBar->setChecked(true);
+    MnuView = addMenu(bar, QStringLiteral("MnuView"), TextKey::MenuView);
+    MnuViewToolBar = addItem(MnuView, QStringLiteral("MnuViewToolBar"), TextKey::MenuToolBar);
+    MnuViewStatusBar = addItem(MnuView, QStringLiteral("MnuViewStatusBar"), TextKey::MenuStatusBar);
+    for (QAction* toggle : {MnuViewToolBar, MnuViewStatusBar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+    connect(MnuViewToolBar, &QAction::toggled, this, [this](bool on) { tbToolBar->setVisible(on); });
+    connect(MnuViewStatusBar, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
 
-    MnuHelp = addMenu(bar, QStringLiteral("MnuHelp"), 1050);
-    MnuHelpAbout = addItem(MnuHelp, QStringLiteral("MnuHelpAbout"), 1052);
-    MnuHelpAutoTest = addItem(MnuHelp, QStringLiteral("MnuHelpAutoTest"), 1053);
+    MnuHelp = addMenu(bar, QStringLiteral("MnuHelp"), TextKey::MenuHelp);
+    MnuHelpAbout = addItem(MnuHelp, QStringLiteral("MnuHelpAbout"), TextKey::MenuAbout);
+    command(MnuHelpAbout, &frmMain::MnuHelpAbout_Click);
 
-    connect(mnuFileNew, &QAction::triggered, this, &frmMain::mnuFileNew_Click);
-    connect(mnuFileOpen, &QAction::triggered, this, &frmMain::mnuFileOpen_Click);
-    connect(mnuFileSave, &QAction::triggered, this, &frmMain::mnuFileSave_Click);
-    connect(mnuFileSaveAs, &QAction::triggered, this, &frmMain::mnuFileSaveAs_Click);
-    connect(mnuFileExit, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
-    connect(MnuModelInfo, &QAction::triggered, this, &frmMain::MnuModelInfo_Click);
-    connect(MnuEMg, &QAction::triggered, this, &frmMain::ReadRMGDataFromRadio);
-    connect(MnuSetCom, &QAction::triggered, this, &frmMain::MnuSetCom_Click);
-    connect(MnuSetLanguage, &QAction::triggered, this, &frmMain::MnuSetLanguage_Click);
-    connect(MnuSetInit, &QAction::triggered, this, &frmMain::MnuSetInit_Click);
-    connect(MnuSetIni, &QAction::triggered, this, &frmMain::MnuSetIni_Click);
-    connect(mnuProRead, &QAction::triggered, this, &frmMain::mnuProRead_Click);
-    connect(MnuProWrite, &QAction::triggered, this, &frmMain::MnuProWrite_Click);
-    connect(MnuViewToolBar, &QAction::triggered, this, &frmMain::MnuViewToolBar_Click);
-    connect(MnuViewStatusBar, &QAction::triggered, this, &frmMain::MnuViewStatusBar_Click);
-    connect(MnuHelpAbout, &QAction::triggered, this, &frmMain::MnuHelpAbout_Click);
+    buildEditorItems();
+    command(addItem(mnuEdit, QStringLiteral("MnuEMg"), TextKey::MenuEmbeddedInfo), &frmMain::ReadRMGDataFromRadio);
+}
+
+void frmMain::buildEditorItems()
+{
+    for (const EditorEntry& editor : EditorList()) {
+        QMenu* menu = editor.menu == EditorMenu::Help ? MnuHelp : mnuEdit;
+        QAction* item = addItem(menu, editor.menuItem, editor.menuText);
+        item->setVisible(editor.shown(ctx_));
+        if (editor.onChannel)
+            connect(item, &QAction::triggered, this, &frmMain::editCurrentChannel);
+        else
+            connect(item, &QAction::triggered, this, [this, &editor] { openEditor(editor); });
+    }
 }
 
 void frmMain::buildToolBar()
@@ -158,23 +157,27 @@ void frmMain::buildToolBar()
     tbToolBar->setMovable(false);
     tbToolBar->setIconSize(QSize(24, 24));
     tbToolBar->toggleViewAction()->setVisible(false);
-    // Each button does what its menu item does.
-    auto button = [this](const QString& key, ToolIcon icon, int tip, QAction* item) {
+    // Each button does what its menu item does and is named by the item's text for
+    // assistive technologies; the port button has no tool tip.
+    enum class Tip { Shown, None };
+    auto button = [this](const QString& key, ToolIcon icon, QAction* item, Tip tip = Tip::Shown) {
         QAction* a = tbToolBar->addAction(MakeToolIcon(icon), QString());
         a->setObjectName(key);
-        SetToolTipKey(a, tip);
+        const auto text = static_cast<TextKey>(item->property("tag").toInt());
+        if (tip == Tip::Shown)
+            SetToolTipKey(a, text);
+        SetAccessibleNameKey(tbToolBar->widgetForAction(a), text);
         connect(a, &QAction::triggered, item, &QAction::trigger);
-        return a;
     };
-    TNewFile = button(QStringLiteral("TNewFile"), ToolIcon::New, 1001, mnuFileNew);
-    TOpenFile = button(QStringLiteral("TOpenFile"), ToolIcon::Open, 1002, mnuFileOpen);
-    TSaveFile = button(QStringLiteral("TSaveFile"), ToolIcon::Save, 1003, mnuFileSave);
+    button(QStringLiteral("TNewFile"), ToolIcon::New, mnuFileNew);
+    button(QStringLiteral("TOpenFile"), ToolIcon::Open, mnuFileOpen);
+    button(QStringLiteral("TSaveFile"), ToolIcon::Save, mnuFileSave);
     tbToolBar->addSeparator();
-    TCommRead = button(QStringLiteral("TCommRead"), ToolIcon::Read, 1041, mnuProRead);
-    TCommPort = button(QStringLiteral("TCommPort"), ToolIcon::Port, 1031, MnuSetCom);
-    TCommWrite = button(QStringLiteral("TCommWrite"), ToolIcon::Write, 1042, MnuProWrite);
+    button(QStringLiteral("TCommRead"), ToolIcon::Read, mnuProRead);
+    button(QStringLiteral("TCommPort"), ToolIcon::Port, MnuSetCom, Tip::None);
+    button(QStringLiteral("TCommWrite"), ToolIcon::Write, MnuProWrite);
     tbToolBar->addSeparator();
-    TAbout = button(QStringLiteral("TAbout"), ToolIcon::About, 1052, MnuHelpAbout);
+    button(QStringLiteral("TAbout"), ToolIcon::About, MnuHelpAbout);
 }
 
 void frmMain::buildCentral()
@@ -200,12 +203,7 @@ void frmMain::buildCentral()
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setMinimumWidth(Twips(30));
     MSFlexGrid1->installEventFilter(this);
-    connect(MSFlexGrid1, &QTableView::doubleClicked, this, [this](const QModelIndex& i) {
-        if (i.column() >= 1 && openChannelEditor) {
-            CurrentChannel = ChannelGridModel::gridRow(i);
-            openChannelEditor(CurrentChannel);
-        }
-    });
+    connect(MSFlexGrid1, &QTableView::doubleClicked, this, &frmMain::editCurrentChannel);
     QHeaderView* h = MSFlexGrid1->horizontalHeader();
     h->setDefaultAlignment(Qt::AlignCenter);
     h->setHighlightSections(false);
@@ -300,26 +298,61 @@ void frmMain::LoadShowTree()
         auto* item = new QTreeWidgetItem(root, {text});
         item->setData(0, Qt::UserRole, key);
     };
-    // The setting editors' nodes join as the editors are built.
     child(QStringLiteral("N1"), QStringLiteral("CH"));
-    child(QStringLiteral("N9"), ctx_.language.LangText(5028));
+    std::vector<const EditorEntry*> nodes;
+    for (const EditorEntry& editor : EditorList())
+        if (!editor.treeNode.isEmpty() && editor.shown(ctx_))
+            nodes.push_back(&editor);
+    std::stable_sort(nodes.begin(), nodes.end(),
+                     [](const EditorEntry* a, const EditorEntry* b) { return a->treePosition < b->treePosition; });
+    for (const EditorEntry* editor : nodes)
+        child(editor->treeNode, ctx_.language.LangText(editor->treeText));
+    child(QStringLiteral("N9"), ctx_.language.LangText(TextKey::EmbeddedInfo));
     root->setExpanded(true);
 }
 
 void frmMain::treeClicked(QTreeWidgetItem* item)
 {
     const QString key = item->data(0, Qt::UserRole).toString();
-    if (key == QLatin1String("N1"))
+    if (key == QLatin1String("N1")) {
         MSFlexGrid1->setFocus();
-    else if (key == QLatin1String("N9"))
+        return;
+    }
+    if (key == QLatin1String("N9")) {
         ReadRMGDataFromRadio();
+        return;
+    }
+    for (const EditorEntry& editor : EditorList())
+        if (editor.treeNode == key)
+            openEditor(editor);
+}
+
+void frmMain::openEditor(const EditorEntry& editor)
+{
+    if (runActive())
+        return;
+    const std::unique_ptr<QDialog> window = editor.make(ctx_, this);
+    ctx_.dialogs.run(*window);
+}
+
+void frmMain::editCurrentChannel()
+{
+    const QModelIndex cell = MSFlexGrid1->currentIndex();
+    if (!cell.isValid() || cell.column() < 1)
+        return;
+    for (const EditorEntry& editor : EditorList()) {
+        if (editor.onChannel) {
+            ctx_.CurrentChannel = ChannelGridModel::gridRow(cell);
+            openEditor(editor);
+        }
+    }
 }
 
 QString frmMain::caption() const
 {
     const EditingModel& m = ctx_.document.Model;
     return QStringLiteral("TQ8615[%1:%2][%3:%4]")
-        .arg(qs(m.ModelName), qs(m.Band.BandPlanText), ctx_.language.LangText(2012), qs(ctx_.document.CurrentFileName));
+        .arg(qs(m.ModelName), qs(m.Band.BandPlanText), ctx_.language.LangText(TextKey::FileCaption), qs(ctx_.document.CurrentFileName));
 }
 
 void frmMain::ShowListByData()
@@ -399,12 +432,8 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && openChannelEditor) {
-            const QModelIndex i = MSFlexGrid1->currentIndex();
-            if (i.isValid() && i.column() >= 1) {
-                CurrentChannel = ChannelGridModel::gridRow(i);
-                openChannelEditor(CurrentChannel);
-            }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            editCurrentChannel();
             return true;
         }
         if (key->modifiers() == Qt::ControlModifier &&
@@ -430,7 +459,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 
 QString frmMain::fileFilter() const
 {
-    return ctx_.language.text(Pair::DataFileType) + QStringLiteral(" (*.dat)");
+    return ctx_.language.text(BuiltinText::DataFileType) + QStringLiteral(" (*.dat)");
 }
 
 bool frmMain::offerSave(const QString& question, bool cancelStops)
@@ -453,9 +482,9 @@ void frmMain::newModel(bool initialize)
     if (runActive())
         return;
     // Cancel on the save question still leads to the reset question, which can stop it.
-    if (!offerSave(ctx_.language.MsgText(QStringLiteral("9001")), false))
+    if (!offerSave(ctx_.language.LangText(TextKey::SaveFirstQuestion), false))
         return;
-    if (!initialize && ctx_.boxes.ask(this, Icon::Warning, AppTitle(), ctx_.language.text(Pair::ResetPrompt),
+    if (!initialize && ctx_.boxes.ask(this, Icon::Warning, AppTitle(), ctx_.language.text(BuiltinText::ResetPrompt),
                                       Buttons::OkCancel) != Answer::Ok)
         return;
     ctx_.document.BuildDefaultModel(ctx_.document.Model.Band.BandPlanIndex);
@@ -465,9 +494,9 @@ void frmMain::newModel(bool initialize)
 
 bool frmMain::mnuFileOpen_Click()
 {
-    if (runActive() || !offerSave(ctx_.language.text(Pair::UnsavedPrompt), true))
+    if (runActive() || !offerSave(ctx_.language.text(BuiltinText::UnsavedPrompt), true))
         return false;
-    const QString path = askOpenPath(fileFilter());
+    const QString path = ctx_.dialogs.openPath(this, fileFilter());
     if (path.isEmpty())
         return false;
     if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
@@ -483,7 +512,7 @@ bool frmMain::mnuFileSave_Click()
     if (untitled_)
         return mnuFileSaveAs_Click();
     const QString name = QFileInfo(qs(ctx_.document.CurrentFileName)).fileName();
-    const QString prompt = QLatin1Char('"') + name + QLatin1Char('"') + ctx_.language.text(Pair::OverwritePrompt);
+    const QString prompt = QLatin1Char('"') + name + QLatin1Char('"') + ctx_.language.text(BuiltinText::OverwritePrompt);
     if (ctx_.boxes.ask(this, Icon::Question, AppTitle(), prompt, Buttons::OkCancel) != Answer::Ok)
         return false;
     const bool saved = ctx_.document.SaveDataFile(*sink_);
@@ -493,7 +522,7 @@ bool frmMain::mnuFileSave_Click()
 
 bool frmMain::mnuFileSaveAs_Click()
 {
-    const QString path = askSavePath(qs(ctx_.document.CurrentFileName), fileFilter());
+    const QString path = ctx_.dialogs.savePath(this, qs(ctx_.document.CurrentFileName), fileFilter());
     if (path.isEmpty())
         return false;
     if (!ctx_.document.SaveDataFile(path.toStdString(), *sink_))
@@ -508,7 +537,7 @@ void frmMain::mnuFileExit_Click() { close(); }
 void frmMain::closeEvent(QCloseEvent* event)
 {
     // Unsaved changes are offered for saving; a cancelled or failed save keeps the window.
-    if (runActive() || !offerSave(ctx_.language.text(Pair::UnsavedPrompt), true)) {
+    if (runActive() || !offerSave(ctx_.language.text(BuiltinText::UnsavedPrompt), true)) {
         event->ignore();
         return;
     }
@@ -524,7 +553,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::MnuModelInfo_Click()
 {
     FrmModel dlg(ctx_.language, ctx_.boxes, ctx_.document.Model.Band.BandPlanIndex, this);
-    if (runDialog(dlg) != QDialog::Accepted || dlg.confirmedBand() < 0)
+    if (ctx_.dialogs.run(dlg) != QDialog::Accepted || dlg.confirmedBand() < 0)
         return;
     ctx_.document.BuildDefaultModel(dlg.confirmedBand());
     untitled_ = true;  // the fresh data has no file yet
@@ -534,31 +563,29 @@ void frmMain::MnuModelInfo_Click()
 void frmMain::MnuSetCom_Click()
 {
     FrmComSet dlg(ctx_.language, ctx_.comPort, ctx_.paths.mysetupPath(), ctx_.listPorts, this);
-    runDialog(dlg);
+    ctx_.dialogs.run(dlg);
 }
 
 void frmMain::MnuSetLanguage_Click()
 {
     FrmLanguage dlg(ctx_.language, this);
-    if (runDialog(dlg) == QDialog::Accepted)
+    if (ctx_.dialogs.run(dlg) == QDialog::Accepted)
         Form_ReLoad();
 }
 
-void frmMain::MnuSetIni_Click()
+void frmMain::MnuSetResetSettings_Click()
 {
     FrmInit dlg(ctx_.language, ctx_.setup.FactoryFrequencyMode, ctx_.paths.mysetupPath(), this);
-    if (runDialog(dlg) == QDialog::Accepted && !dlg.written())
-        ctx_.boxes.inform(this, Icon::Critical, AppTitle(), ctx_.language.text(Pair::FileError));
+    if (ctx_.dialogs.run(dlg) == QDialog::Accepted && !dlg.written())
+        ctx_.boxes.inform(this, Icon::Critical, AppTitle(), ctx_.language.text(BuiltinText::FileError));
 }
 
 void frmMain::MnuHelpAbout_Click()
 {
     frmAbout dlg(ctx_.language, ctx_.boxes, this);
-    runDialog(dlg);
+    ctx_.dialogs.run(dlg);
 }
 
-void frmMain::MnuViewToolBar_Click() { tbToolBar->setVisible(MnuViewToolBar->isChecked()); }
-void frmMain::MnuViewStatusBar_Click() { statusBar()->setVisible(MnuViewStatusBar->isChecked()); }
 
 // --- Radio ----------------------------------------------------------------------------
 
@@ -567,7 +594,7 @@ void frmMain::mnuProRead_Click()
     if (runActive())
         return;
     // Cancel on the save question goes on to the read question, which can stop it.
-    if (!offerSave(ctx_.language.MsgText(QStringLiteral("9001")), false))
+    if (!offerSave(ctx_.language.LangText(TextKey::SaveFirstQuestion), false))
         return;
     radio_.startRead(ctx_.comPort, [this](int band, RadioImage& image) {
         ctx_.document.AcceptRadioRead(band, image);

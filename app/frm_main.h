@@ -2,9 +2,8 @@
 // The main window: the tree of setting groups, the channel grid, the menus, the toolbar
 // and the status bar, and every command the user starts from them.
 #include "channel_grid_model.h"
-#include "window_run_ui.h"
-
 #include "radio_session.h"
+#include "window_run_ui.h"
 
 #include "model/channels.h"
 
@@ -12,7 +11,6 @@
 #include <QTimer>
 
 #include <array>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -27,6 +25,7 @@ class QTreeWidgetItem;
 namespace tq8615::app {
 
 struct AppContext;
+struct EditorEntry;
 class BoxMessageSink;
 
 class frmMain : public QMainWindow {
@@ -35,19 +34,12 @@ public:
     explicit frmMain(AppContext& context, QWidget* parent = nullptr);
     ~frmMain() override;
 
-    // --- Hooks a test (or a later editor) replaces -------------------------------------
-    // Runs a modal dialog of this window; returns its result.
-    DialogRunner runDialog;
-    // The file dialogs: the chosen path, or empty when cancelled.
-    std::function<QString(const QString& filter)> askOpenPath;
-    std::function<QString(const QString& preset, const QString& filter)> askSavePath;
-    // Opens the channel editor for a channel number (set when the editor exists).
-    std::function<void(int channel)> openChannelEditor;
-    int CurrentChannel = 0;
     // The line to the radio (its transport factory and reply time-out can be replaced).
     RadioSession& radio() { return radio_; }
+    WindowRunUi& runUi() { return runUi_; }
+    bool runActive() const { return radio_.isActive(); }
 
-    // --- Commands --------------------------------------------------------------------
+    // --- Commands (menus and toolbar) ----------------------------------------------------
     void mnuFileNew_Click() { newModel(false); }
     void MnuSetInit_Click() { newModel(true); }
     bool mnuFileOpen_Click();
@@ -57,13 +49,13 @@ public:
     void MnuModelInfo_Click();
     void MnuSetCom_Click();
     void MnuSetLanguage_Click();
-    void MnuSetIni_Click();      // the reset-settings window
+    void MnuSetResetSettings_Click();
     void mnuProRead_Click();
     void MnuProWrite_Click();
     void ReadRMGDataFromRadio();
     void MnuHelpAbout_Click();
-    void MnuViewToolBar_Click();
-    void MnuViewStatusBar_Click();
+    // Opens a window of the editor list modally; the model it changes is redrawn.
+    void openEditor(const EditorEntry& editor);
 
     // --- Grid --------------------------------------------------------------------------
     void Form_ReLoad();
@@ -76,28 +68,6 @@ public:
     QString caption() const;
     QString fileFilter() const;  // the data file type of the file dialogs
     bool isUntitled() const { return untitled_; }
-    bool runActive() const { return radio_.isActive(); }
-    WindowRunUi& runUi() { return runUi_; }
-
-    // --- Controls ----------------------------------------------------------------------
-    QTreeWidget* tvTreeView = nullptr;
-    QTableView* MSFlexGrid1 = nullptr;
-    ChannelGridModel* gridModel = nullptr;
-    QSplitter* imgSplitter = nullptr;
-    QToolBar* tbToolBar = nullptr;
-    std::array<QLabel*, 3> sbPanels{};  // "Status", date, time
-    QTimer clockTimer;
-
-    QMenu *mnuFile = nullptr, *MnuModel = nullptr, *mnuEdit = nullptr, *MnuSet = nullptr,
-          *mnuPro = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
-    QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
-            *mnuFileSaveAs = nullptr, *mnuFileExit = nullptr, *MnuModelInfo = nullptr,
-            *MnuEMg = nullptr, *MnuSetCom = nullptr, *MnuSetLanguage = nullptr,
-            *MnuSetInit = nullptr, *MnuSetIni = nullptr, *mnuProRead = nullptr,
-            *MnuProWrite = nullptr, *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr,
-            *MnuHelpAbout = nullptr, *MnuHelpAutoTest = nullptr;
-    QAction *TNewFile = nullptr, *TOpenFile = nullptr, *TSaveFile = nullptr, *TCommRead = nullptr,
-            *TCommPort = nullptr, *TCommWrite = nullptr, *TAbout = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -105,6 +75,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildEditorItems();
     void buildToolBar();
     void buildCentral();
     void buildStatusBar();
@@ -116,6 +87,9 @@ private:
     // Offers to save unsaved changes; false when the command should stop.
     bool offerSave(const QString& question, bool cancelStops);
     void treeClicked(QTreeWidgetItem* item);
+    // The channel editor on the grid's current cell; the row label column and the header
+    // open nothing.
+    void editCurrentChannel();
     int currentGridRow() const;
 
     AppContext& ctx_;
@@ -125,6 +99,18 @@ private:
     ChannelRecord ChannelClipboard;
     bool clipboardHasData_ = false;
     bool untitled_ = true;
+
+    QTreeWidget* tvTreeView = nullptr;
+    QTableView* MSFlexGrid1 = nullptr;
+    ChannelGridModel* gridModel = nullptr;
+    QSplitter* imgSplitter = nullptr;
+    QToolBar* tbToolBar = nullptr;
+    std::array<QLabel*, 3> sbPanels{};  // "Status", date, time
+    QTimer clockTimer;
+    QMenu *mnuFile = nullptr, *mnuEdit = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
+    QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
+            *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
+            *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr, *MnuHelpAbout = nullptr;
 };
 
 }  // namespace tq8615::app

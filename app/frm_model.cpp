@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -17,12 +18,13 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
     : QDialog(parent), language_(language), boxes_(boxes), current_(bandPlanIndex)
 {
     setObjectName(QStringLiteral("FrmModel"));
-    SetTag(this, 2300);
+    SetTag(this, TextKey::ModelCaption);
+    const TextKey labels[] = {TextKey::ModelLabel, TextKey::BandLabel};
     for (int i = 0; i < 2; ++i) {
         Label1[i] = new QLabel(this);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        SetTag(Label1[i], 2301 + i);
+        SetTag(Label1[i], labels[i]);
         Combo1[i] = new QComboBox(this);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
     }
@@ -34,9 +36,9 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
     Text1->setReadOnly(true);
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    CommandOK = MakeButton(this, QStringLiteral("CommandOK"), 101);
-    CommandCancel = MakeButton(this, QStringLiteral("CommandCancel"), 102);
-    CommandOK->setDefault(true);
+    const OkCancel buttons = MakeOkCancel(this);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(Twips(50) + 4);
@@ -45,7 +47,7 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
     grid->addWidget(Label1[1], 1, 0);
     grid->addWidget(Combo1[1], 1, 1);
     grid->addWidget(Text1, 2, 0, 1, 2);
-    grid->addLayout(ButtonRow(CommandOK, CommandCancel), 3, 0, 1, 2);
+    grid->addLayout(buttons.row, 3, 0, 1, 2);
     ApplyLanguage(this, language_);
 
     const QFontMetrics fm(Text1->font());
@@ -59,14 +61,13 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
     Combo1[1]->setCurrentIndex(bandPlanIndex >= 0 && bandPlanIndex <= 2 ? bandPlanIndex : 2);
 
     connect(CommandOK, &QPushButton::clicked, this, &FrmModel::CommandOK_Click);
-    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void FrmModel::CommandOK_Click()
 {
     const int chosen = Combo1[1]->currentIndex();
     if (chosen != current_ &&
-        boxes_.ask(this, Icon::Warning, language_.text(Pair::WarningTitle), language_.text(Pair::FrequencyCleared),
+        boxes_.ask(this, Icon::Warning, language_.text(BuiltinText::WarningTitle), language_.text(BuiltinText::FrequencyCleared),
                    Buttons::OkCancel) == Answer::Ok)
         confirmedBand_ = chosen;
     accept();

@@ -4,6 +4,7 @@
 #include "language.h"
 
 #include <QGridLayout>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -13,26 +14,25 @@ FrmPassWord::FrmPassWord(const Language& language, const QString& preset, QWidge
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmPassWord"));
-    SetTag(this, 3100);
+    SetTag(this, TextKey::PasswordCaption);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
-    SetTag(Label1, 3101);
+    SetTag(Label1, TextKey::PasswordLabel);
     Text1 = new QLineEdit(preset, this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setMinimumWidth(140);
-    CommandOK = MakeButton(this, QStringLiteral("CommandOK"), 101);
-    CommandCancel = MakeButton(this, QStringLiteral("CommandCancel"), 102);
-    CommandOK->setDefault(true);
+    const OkCancel buttons = MakeOkCancel(this);
+    CommandOK = buttons.ok;
+    CommandCancel = buttons.cancel;
 
     auto* grid = new QGridLayout(this);
     grid->setHorizontalSpacing(Twips(50) + 4);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(Text1, 0, 1);
-    grid->addLayout(ButtonRow(CommandOK, CommandCancel), 1, 0, 1, 2);
+    grid->addLayout(buttons.row, 1, 0, 1, 2);
     ApplyLanguage(this, language);
 
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString FrmPassWord::password() const

@@ -29,8 +29,8 @@ FrmProgress::FrmProgress(const Language& language, bool write, QWidget* parent)
     grid->addWidget(ProgressBar1, 1, 0, 1, 2);
 
     ApplyLanguage(this, language);
-    setWindowTitle(language.text(write ? Pair::WriteCommand : Pair::ReadCommand));
-    Label1->setText(language.text(Pair::ProgressLabel));
+    setWindowTitle(language.text(write ? BuiltinText::WriteCommand : BuiltinText::ReadCommand));
+    Label1->setText(language.text(BuiltinText::ProgressLabel));
     SetProgressValue(0);
 }
 

@@ -40,52 +40,28 @@ QString Language::LanguageFilePath() const { return QDir(folder_).filePath(Langu
 
 void Language::reload() { file_.load(LanguageFilePath()); }
 
+QString Language::LangText(TextKey key) const
+{
+    return file_.value(QString::fromLatin1(SectionName(SectionOf(key))), QString::fromStdString(KeyText(key)));
+}
+
 QString Language::LangText(int key) const
 {
     if (key < 10001)
         return file_.value(QStringLiteral("OTHER"), QString::number(key));
-    if (key == 10221)
-        return index_ == Chinese ? QStringLiteral("RB音(&R)") : QStringLiteral("&Roger Beep");
-    return {};
+    const TextPair* pair = PairOfKey(key);
+    return pair ? QString::fromUtf8(index_ == Chinese ? pair->chinese : pair->english) : QString();
 }
 
-QString Language::MsgText(const QString& key) const { return file_.value(QStringLiteral("MSG"), key); }
-
-QString Language::OptionText(int key) const
+QString Language::text(BuiltinText text) const
 {
-    return file_.value(QStringLiteral("OPTION"), QString::number(key));
-}
-
-QString Language::text(Pair pair) const
-{
-    struct Texts { const char* english; const char* chinese; };
-    static const Texts table[] = {
-        {"Read data from radio", "从对讲机读取数据"},
-        {"Write data to radio", "向对讲机写入数据"},
-        {"Completion percentage:", "完成进度:"},
-        {"Read data from radio.\r\nDo you wish continue?", "从对讲机读取数据。\r\n是否继续？"},
-        {"Write data to radio.\r\nDo you wish continue?", "向对讲机写入数据。\r\n是否继续？"},
-        {"Model type is wrong. Overwrite?", "机型类型错误。"},
-        {"Version is wrong.", "版本错误。"},
-        {"Band Error!", "频段错误！"},
-        {"All data will be reset.", "所有数据将被重置。"},
-        {"file error.", "文件错误。"},
-        {"file will be Overwrite,Continue?", "文件将被覆盖，是否继续？"},
-        {"File has been modify,save it now?", "当前文件已被修改，是否现在保存？"},
-        {"Data File", "数据文件"},
-        {"Frequency data will be cleared.", "频率数据将被清除。"},
-        {"Warning", "警告"},
-        {"&Close", "关闭(&C)"},
-        {"&Print", "打印(&P)"},
-        {"&Help", "帮助(&H)"},
-    };
-    const Texts& t = table[static_cast<int>(pair)];
-    return QString::fromUtf8(index_ == Chinese ? t.chinese : t.english);
+    const TextPair& pair = PairOf(text);
+    return QString::fromUtf8(index_ == Chinese ? pair.chinese : pair.english);
 }
 
 QString Language::text(const Message& message) const
 {
-    if (message.langKey != 0)
+    if (message.langKey != TextKey{})
         return LangText(message.langKey);
     if (index_ == Chinese && !message.chinese.empty())
         return QString::fromStdString(message.chinese);
@@ -95,11 +71,11 @@ QString Language::text(const Message& message) const
 QFont Language::windowFont(const QFont& fallback) const
 {
     QFont font = fallback;
-    const QString family = LangText(20);
+    const QString family = LangText(TextKey::FontName);
     if (!family.isEmpty())
         font.setFamilies({family, QStringLiteral("WenQuanYi Micro Hei"), fallback.family()});
     bool ok = false;
-    const int size = LangText(21).toInt(&ok);
+    const int size = LangText(TextKey::FontSize).toInt(&ok);
     if (ok && size > 0)
         font.setPointSize(size);
     return font;
@@ -117,8 +93,9 @@ QString StripMnemonic(QString text)
     return text;
 }
 
-void SetTag(QObject* object, int key) { object->setProperty("tag", key); }
-void SetToolTipKey(QObject* object, int key) { object->setProperty("toolTipKey", key); }
+void SetTag(QObject* object, TextKey key) { object->setProperty("tag", static_cast<int>(key)); }
+void SetToolTipKey(QObject* object, TextKey key) { object->setProperty("toolTipKey", static_cast<int>(key)); }
+void SetAccessibleNameKey(QWidget* widget, TextKey key) { widget->setProperty("accessibleNameKey", static_cast<int>(key)); }
 
 namespace {
 
@@ -164,6 +141,8 @@ void ApplyLanguage(QWidget* window, const Language& language)
         }
         if (const int key = keyOf(w, "toolTipKey"); key > 0)
             w->setToolTip(StripMnemonic(language.LangText(key)));
+        if (const int key = keyOf(w, "accessibleNameKey"); key > 0)
+            w->setAccessibleName(StripMnemonic(language.LangText(key)));
     }
 }
 

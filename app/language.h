@@ -1,13 +1,16 @@
 #pragma once
 // The language machinery: which language is in use, the lookup of a text by numeric key,
 // the built-in English/Chinese pairs, and the one walk that gives a window its texts.
-#include "ini_file.h"
+#include "profile_file.h"
 
 #include <QFont>
 #include <QLocale>
 #include <QString>
 
 class QWidget;
+
+#include "model/builtin_texts.h"
+#include "model/text_keys.h"
 
 namespace tq8615 { struct Message; }
 
@@ -19,14 +22,6 @@ enum LanguageId { English = 1, Chinese = 2 };
 // English too, as the language files know only the simplified script.
 int LanguageIndexForLocale(const QLocale& locale);
 
-// The built-in pairs that do not come from the language files.
-enum class Pair {
-    ReadCommand, WriteCommand, ProgressLabel, ReadPrompt, WritePrompt,
-    WrongModel, WrongVersion, WrongBand, ResetPrompt, FileError, OverwritePrompt,
-    UnsavedPrompt, DataFileType, FrequencyCleared, WarningTitle,
-    CloseButton, PrintButton, HelpButton,
-};
-
 class Language {
 public:
     // languageFolder holds english.ini and chinese.ini.
@@ -37,13 +32,12 @@ public:
     QString LanguageFileName() const;
     QString LanguageFilePath() const;
 
-    // Section "OTHER" for keys below 10001, the built-in table above that; empty when missing.
+    // The text of a key from its section of the language file; empty when missing.
+    QString LangText(TextKey key) const;
+    // A number as a window's tag holds it: section "OTHER" below 10001, the built-in
+    // table above that; empty when missing.
     QString LangText(int key) const;
-    // Section "MSG" read directly ("9001", "900C").
-    QString MsgText(const QString& key) const;
-    // Section "OPTION" (list items of the editors).
-    QString OptionText(int key) const;
-    QString text(Pair pair) const;
+    QString text(BuiltinText text) const;
     // A data-side message in the current language.
     QString text(const Message& message) const;
 
@@ -54,7 +48,7 @@ private:
     void reload();
     QString folder_;
     int index_ = English;
-    IniFile file_;
+    ProfileFile file_;
 };
 
 // Gives a window its texts: its caption from its "tag" property, its font from keys 20/21,
@@ -66,7 +60,9 @@ void ApplyLanguage(QWidget* window, const Language& language);
 QString StripMnemonic(QString text);
 
 // Marks an object with the key of its caption / tool tip, for ApplyLanguage.
-void SetTag(QObject* object, int key);
-void SetToolTipKey(QObject* object, int key);
+void SetTag(QObject* object, TextKey key);
+void SetToolTipKey(QObject* object, TextKey key);
+// The name a screen reader speaks for a control that shows no text of its own.
+void SetAccessibleNameKey(QWidget* widget, TextKey key);
 
 }  // namespace tq8615::app

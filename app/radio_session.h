@@ -27,7 +27,6 @@ public:
     int replyTimeoutMs = 300;
 
     bool isActive() const;
-    ProgrammingRun* run() const { return run_.get(); }
 
     // Each returns true when the run started.
     bool startRead(const QString& port, std::function<void(int band, RadioImage& image)> accept);

@@ -1,6 +1,6 @@
 #include "settings.h"
 
-#include "ini_file.h"
+#include "profile_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,14 +75,11 @@ SettingsPaths ResolveSettingsPaths(const QString& programFolder, const QString& 
 
 SetupSettings ReadSetup(const QString& mysetupPath)
 {
-    IniFile ini;
+    ProfileFile ini;
     ini.load(mysetupPath);
     SetupSettings s;
     s.IsFirstRun = toBool(ini.value(kSection, QStringLiteral("IsFirstRun")));
-    s.Skin = ini.value(kSection, QStringLiteral("Skin"));
     s.comPort = ini.value(kSection, QStringLiteral("comPort"));
-    s.Handshaking = ini.value(kSection, QStringLiteral("Handshaking"));
-    s.StopBit = toInt(ini.value(kSection, QStringLiteral("StopBit")));
     s.FactoryFrequencyMode = toInt(ini.value(kSection, QStringLiteral("FactoryFres")));
     return s;
 }

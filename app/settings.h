@@ -32,10 +32,7 @@ SettingsPaths ResolveSettingsPaths(const QString& programFolder, const QString& 
 // false / 0.
 struct SetupSettings {
     bool IsFirstRun = false;
-    QString Skin;
     QString comPort;  // raw value: a port number or name (see link/serial_ports.h)
-    QString Handshaking;
-    int StopBit = 0;
     int FactoryFrequencyMode = 0;
 };
 

@@ -3,6 +3,7 @@
 // windows and message boxes.
 #include "link/run_ui.h"
 
+#include "dialog_hooks.h"
 #include "frm_progress.h"
 
 #include <QPointer>
@@ -16,9 +17,6 @@ namespace tq8615::app {
 
 class Language;
 class MessageBoxInterface;
-
-// Runs a modal dialog and returns its result; tests replace it to answer the dialog.
-using DialogRunner = std::function<int(QDialog&)>;
 
 class WindowRunUi : public RunUi {
 public:

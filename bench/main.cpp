@@ -4,13 +4,13 @@
 #include "files/document.h"
 #include "link/model_link.h"
 #include "link/programming_run.h"
+#include "link/run_to_end.h"
 #include "link/serial_transport.h"
 #include "model/editing_model.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -65,7 +65,7 @@ private:
 
 class QuietUi : public RunUi {
 public:
-    void show(const Message& m) override { last = m.langKey ? "message " + std::to_string(m.langKey) : m.english; }
+    void show(const Message& m) override { last = m.langKey != TextKey{} ? "message " + KeyText(m.langKey) : m.english; }
     bool confirm(const Message&) override { return true; }
     void progressOpened(RunKind) override {}
     void progressChanged(int) override {}
@@ -109,18 +109,11 @@ struct Outcome {
 Outcome Measure(ProgrammingRun& run, CountingTransport& line, const std::function<bool()>& start)
 {
     line.reset();
-    QEventLoop loop;
     Outcome outcome;
-    auto c = QObject::connect(&run, &ProgrammingRun::finished, [&](bool ok) {
-        outcome.ok = ok;
-        loop.quit();
-    });
     QElapsedTimer clock;
     clock.start();
-    if (start())
-        loop.exec();
+    outcome.ok = RunToEnd(run, start).value_or(false);
     outcome.seconds = double(clock.nsecsElapsed()) / 1e9;
-    QObject::disconnect(c);
     outcome.blocks = line.blocks;
     // The echo costs no time of its own: it comes back while the frame is sent.
     outcome.wireBytes = line.sent + (line.received - line.sent);

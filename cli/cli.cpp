@@ -40,17 +40,18 @@ std::filesystem::path ProgramFolder()
     return ec ? std::filesystem::current_path() : exe.parent_path();
 }
 
-std::string EnglishText(int key)
+std::string EnglishText(TextKey key)
 {
     static const auto file = ProgramFolder() / "language" / "english.ini";
-    return ReadIniValue(file, "OTHER", std::to_string(key)).value_or("");
+    return ReadIniValue(file, SectionName(SectionOf(key)), KeyText(key)).value_or("");
 }
 
 void StderrSink::show(const Message& message)
 {
-    std::string text = message.langKey ? EnglishText(message.langKey) : message.english;
+    const bool keyed = message.langKey != TextKey{};
+    std::string text = keyed ? EnglishText(message.langKey) : message.english;
     if (text.empty())
-        text = "message " + std::to_string(message.langKey);
+        text = "message " + KeyText(message.langKey);
     std::cerr << text << '\n';
 }
 

@@ -36,7 +36,7 @@ struct Command {
 std::filesystem::path ProgramFolder();
 
 // English text of a language key, from the English language file beside the program.
-std::string EnglishText(int key);
+std::string EnglishText(TextKey key);
 
 // Prints every message as one line on standard error.
 class StderrSink : public MessageSink {

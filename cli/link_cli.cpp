@@ -1,10 +1,10 @@
 #include "cli/link_cli.h"
 
+#include "link/run_to_end.h"
 #include "link/serial_ports.h"
 #include "link/serial_transport.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
 
 #include <iostream>
 #include <memory>
@@ -100,19 +100,7 @@ int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::functi
     if (options.password)
         run.setEnteredPassword(*options.password);
 
-    QEventLoop loop;
-    bool finished = false;
-    bool success = false;
-    QObject::connect(&run, &ProgrammingRun::finished, [&](bool ok) {
-        finished = true;
-        success = ok;
-        loop.quit();
-    });
-    if (!start(run))
-        return 1;
-    if (!finished)
-        loop.exec();
-    return success ? 0 : 1;
+    return RunToEnd(run, [&] { return start(run); }).value_or(false) ? 0 : 1;
 }
 
 }  // namespace tq8615::cli

@@ -23,31 +23,40 @@ ProgrammingRun::~ProgrammingRun()
     port_.onFailure = nullptr;
 }
 
-bool ProgrammingRun::openForRun()
+bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddress)
 {
+    if (isActive())
+        return false;
+    vars_.RunKind = kind;
+    vars_.EndAddress = endAddress;
+    vars_.CurrentAddress = firstAddress - kBlockSize;  // the first advance gives firstAddress
     vars_.LinkState = LinkState::Idle;
     if (!port_.open()) {
-        ui_.show(Message::Key(kKeyPortError));
+        ui_.show(Message::Key(TextKey::PortError));
         vars_.RunKind = RunKind::None;
         return false;
     }
     return true;
 }
 
+bool ProgrammingRun::confirmStart(const Message& prompt)
+{
+    if (askUser([&] { return ui_.confirm(prompt); }))
+        return true;
+    abandon();
+    return false;
+}
+
+void ProgrammingRun::abandon()
+{
+    port_.close();
+    vars_.RunKind = RunKind::None;
+}
+
 bool ProgrammingRun::startRead(ReadAcceptor accept)
 {
-    if (isActive())
+    if (!begin(RunKind::Read, 0, kImageEndAddress) || !confirmStart(ReadPrompt()))
         return false;
-    vars_.RunKind = RunKind::Read;
-    vars_.EndAddress = kImageEndAddress;
-    vars_.CurrentAddress = -kBlockSize;  // the first advance gives 0
-    if (!openForRun())
-        return false;
-    if (!askUser([&] { return ui_.confirm(ReadPrompt()); })) {
-        port_.close();
-        vars_.RunKind = RunKind::None;
-        return false;
-    }
     accept_ = std::move(accept);
     ClearImage(image_, usage_);
     planner_.PlannerMode = TransferPlanner::kIncludeOnly;
@@ -60,18 +69,8 @@ bool ProgrammingRun::startRead(ReadAcceptor accept)
 
 bool ProgrammingRun::startWrite(WriteRequest request)
 {
-    if (isActive())
+    if (!begin(RunKind::Write, 0, kImageEndAddress) || !confirmStart(WritePrompt()))
         return false;
-    vars_.RunKind = RunKind::Write;
-    vars_.EndAddress = kImageEndAddress;
-    vars_.CurrentAddress = -kBlockSize;
-    if (!openForRun())
-        return false;
-    if (!askUser([&] { return ui_.confirm(WritePrompt()); })) {
-        port_.close();
-        vars_.RunKind = RunKind::None;
-        return false;
-    }
     ClearImage(image_, usage_);
     const bool encodeOk = request.encode ? request.encode(image_, usage_, ui_) : true;
     writeBand_ = request.bandPlanIndex;
@@ -79,8 +78,7 @@ bool ProgrammingRun::startWrite(WriteRequest request)
     vars_.ProgressTotal = planner_.countBlocks(kImageEndAddress);
     vars_.ProgressDone = 0;
     if (!encodeOk) {
-        port_.close();
-        vars_.RunKind = RunKind::None;
+        abandon();
         return false;
     }
     progressOpen_ = true;
@@ -91,12 +89,7 @@ bool ProgrammingRun::startWrite(WriteRequest request)
 
 bool ProgrammingRun::startReadEmbeddedInfo()
 {
-    if (isActive())
-        return false;
-    vars_.RunKind = RunKind::ReadEmbeddedInfo;
-    vars_.EndAddress = kEmbeddedInfoEnd;
-    vars_.CurrentAddress = kEmbeddedInfoStart - kBlockSize;
-    if (!openForRun())
+    if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd))
         return false;
     planner_.PlannerMode = TransferPlanner::kAllBlocks;
     sendHandshake();
@@ -127,7 +120,6 @@ bool ProgrammingRun::sendFrame(const QByteArray& frame, int expectedReplyLength,
     threshold_ = thresholdOne ? 1 : vars_.EchoLength + vars_.ExpectedReplyLength;
     WaitTimer.start(replyTimeoutMs_);
     port_.clear();
-    ++framesSent_;
     if (!port_.write(vars_.LastFrame)) {
         failOnPort();
         return false;
@@ -144,7 +136,7 @@ void ProgrammingRun::failOnPort()
     WaitTimer.stop();
     port_.close();
     askUser([&] {
-        ui_.show(Message::Key(kKeyPortError));
+        ui_.show(Message::Key(TextKey::PortError));
         return true;
     });
     endRun(false);
@@ -383,7 +375,7 @@ void ProgrammingRun::onReplyTimeout()
         return;
     }
     port_.close();
-    const bool retry = askUser([&] { return ui_.askRetry(Message::Key(kKeyNoAnswer)); });
+    const bool retry = askUser([&] { return ui_.askRetry(Message::Key(TextKey::NoAnswer)); });
     if (!retry) {
         endRun(false);
         return;
@@ -426,10 +418,10 @@ void ProgrammingRun::endRun(bool success)
         case RunKind::Read:
             if (accept)
                 accept(vars_.RadioBand, image_);
-            ui_.show(Message::Key(kKeyReadDone, Message::Icon::Information));
+            ui_.show(Message::Key(TextKey::ReadDone, Message::Icon::Information));
             break;
         case RunKind::Write:
-            ui_.show(Message::Key(kKeyWriteDone, Message::Icon::Information));
+            ui_.show(Message::Key(TextKey::WriteDone, Message::Icon::Information));
             break;
         case RunKind::ReadEmbeddedInfo:
             ui_.showEmbeddedInfo(ParseEmbeddedInfo(embeddedInfo_));
@@ -438,7 +430,7 @@ void ProgrammingRun::endRun(bool success)
             break;
         }
     } else {
-        const int key = kind == RunKind::Read ? kKeyReadFailed : kind == RunKind::Write ? kKeyWriteFailed : kKeyInfoFailed;
+        const TextKey key = kind == RunKind::Read ? TextKey::ReadFailed : kind == RunKind::Write ? TextKey::WriteFailed : TextKey::InfoFailed;
         ui_.show(Message::Key(key));
     }
     Q_EMIT finished(success);

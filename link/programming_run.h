@@ -79,13 +79,17 @@ public:
     void setEnteredPassword(const std::string& password) { vars_.EnteredPassword = password; }
     // The reply time-out; 300 ms on the real line.
     void setReplyTimeout(int ms) { replyTimeoutMs_ = ms; }
-    int framesSent() const { return framesSent_; }
 
 Q_SIGNALS:
     void finished(bool success);
 
 private:
-    bool openForRun();
+    // The start every run shares: no run active, its kind and address range set, the port
+    // open (text 2002 when it does not open).
+    bool begin(RunKind kind, int32_t firstAddress, int32_t endAddress);
+    // The read or write question; Cancel ends the run before anything was sent.
+    bool confirmStart(const Message& prompt);
+    void abandon();
     void sendHandshake();
     bool sendFrame(const QByteArray& frame, int expectedReplyLength, bool resend, bool thresholdOne);
     void advance();
@@ -128,7 +132,6 @@ private:
     bool waitingForUser_ = false;
     bool blockInFlight_ = false;   // the last frame sent is a data block request or write
     bool blockCounted_ = false;    // ... and it was counted for progress
-    int framesSent_ = 0;
 };
 
 }  // namespace tq8615

@@ -3,7 +3,31 @@
 namespace tq8615 {
 
 namespace {
+
 uint8_t byteAt(const QByteArray& a, qsizetype i) { return static_cast<uint8_t>(a.at(i)); }
+
+// Command, big-endian address and length: how every block frame begins.
+QByteArray blockHeader(uint8_t command, int address, int length)
+{
+    QByteArray f;
+    f.append(char(command));
+    f.append(char((address >> 8) & 0xFF));
+    f.append(char(address & 0xFF));
+    f.append(char(length & 0xFF));
+    return f;
+}
+
+// A block with its data, the checksum of everything after the command, and the
+// acknowledgement byte.
+QByteArray blockFrame(uint8_t command, int address, const uint8_t* data, int length)
+{
+    QByteArray f = blockHeader(command, address, length);
+    f.append(reinterpret_cast<const char*>(data), length);
+    f.append(char(FrameChecksum(reinterpret_cast<const uint8_t*>(f.constData()) + 1, length + 3)));
+    f.append(char(kAck));
+    return f;
+}
+
 }  // namespace
 
 QByteArray HandshakeFrame() { return QByteArrayLiteral("PROGRAM"); }
@@ -14,15 +38,7 @@ QByteArray IdentifyFrame() { return QByteArray(1, char(kIdentifyByte)); }
 
 QByteArray EndFrame() { return QByteArrayLiteral("END"); }
 
-QByteArray ReadFrame(int address, int length)
-{
-    QByteArray f;
-    f.append(char(kReadCommand));
-    f.append(char((address >> 8) & 0xFF));
-    f.append(char(address & 0xFF));
-    f.append(char(length & 0xFF));
-    return f;
-}
+QByteArray ReadFrame(int address, int length) { return blockHeader(kReadCommand, address, length); }
 
 uint8_t FrameChecksum(const uint8_t* bytes, int count)
 {
@@ -30,19 +46,6 @@ uint8_t FrameChecksum(const uint8_t* bytes, int count)
     for (int i = 0; i < count; ++i)
         sum += bytes[i];
     return static_cast<uint8_t>(sum & 0xFF);
-}
-
-static QByteArray blockFrame(uint8_t command, int address, const uint8_t* data, int length)
-{
-    QByteArray f;
-    f.append(char(command));
-    f.append(char((address >> 8) & 0xFF));
-    f.append(char(address & 0xFF));
-    f.append(char(length & 0xFF));
-    f.append(reinterpret_cast<const char*>(data), length);
-    f.append(char(FrameChecksum(reinterpret_cast<const uint8_t*>(f.constData()) + 1, length + 3)));
-    f.append(char(kAck));
-    return f;
 }
 
 QByteArray WriteFrame(int address, const uint8_t* data, int length)

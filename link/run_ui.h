@@ -32,25 +32,15 @@ public:
 };
 
 // The run's built-in texts, English and Chinese.
-Message ReadPrompt();
-Message WritePrompt();
-Message ModelWrongMessage();
-Message VersionWrongMessage();
-Message BandErrorMessage();
-Message ProgressCaption(RunKind kind);
-Message ProgressLabel();
-
-// Language keys of section "OTHER" that the run shows.
-enum RunTextKey : int {
-    kKeyPortError = 2002,
-    kKeyNoAnswer = 2003,
-    kKeyReadDone = 2004,
-    kKeyWriteDone = 2005,
-    kKeyReadFailed = 2006,
-    kKeyWriteFailed = 2007,
-    kKeyInfoFailed = 2008,
-    kKeyPasswordCaption = 3100,
-    kKeyPasswordLabel = 3101,
-};
+inline Message ReadPrompt() { return Message::Builtin(BuiltinText::ReadPrompt); }
+inline Message WritePrompt() { return Message::Builtin(BuiltinText::WritePrompt); }
+inline Message ModelWrongMessage() { return Message::Builtin(BuiltinText::WrongModel); }
+inline Message VersionWrongMessage() { return Message::Builtin(BuiltinText::WrongVersion); }
+inline Message BandErrorMessage() { return Message::Builtin(BuiltinText::WrongBand); }
+inline Message ProgressCaption(RunKind kind)
+{
+    return Message::Builtin(kind == RunKind::Write ? BuiltinText::WriteCommand : BuiltinText::ReadCommand);
+}
+inline Message ProgressLabel() { return Message::Builtin(BuiltinText::ProgressLabel); }
 
 }  // namespace tq8615

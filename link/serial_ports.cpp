@@ -59,15 +59,7 @@ QStringList SystemPortNames()
     return names;
 }
 
-QString FillPortList(QStringList& list)
-{
-    list = SystemPortNames();
-    return list.isEmpty() ? QString() : list.first();
-}
-
 QString FirstPort(const QStringList& available) { return available.isEmpty() ? QString() : available.first(); }
-
-QString FirstPort() { return FirstPort(SystemPortNames()); }
 
 bool IsPortPresent(const QString& port, const QStringList& available)
 {
@@ -78,8 +70,6 @@ bool IsPortPresent(const QString& port, const QStringList& available)
     // A typed device path (a USB adapter's path, a pseudo-terminal) need not be listed.
     return port.contains(QLatin1Char('/')) && QFileInfo::exists(port);
 }
-
-bool IsPortPresent(const QString& port) { return IsPortPresent(port, SystemPortNames()); }
 
 QString PortFromSetting(const QString& value, bool numberedPorts)
 {

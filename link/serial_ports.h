@@ -12,13 +12,9 @@ namespace tq8615 {
 QStringList SystemPortNames();
 void SortPortNames(QStringList& names);
 
-// Clears `list` and fills it with the machine's ports; returns the first one, or an empty
-// text when there is none.
-QString FillPortList(QStringList& list);
-QString FirstPort();
+// The first of the listed ports, or an empty text when there is none.
 QString FirstPort(const QStringList& available);
 // True when `port` is one of the listed ports, or a device path that exists.
-bool IsPortPresent(const QString& port);
 bool IsPortPresent(const QString& port, const QStringList& available);
 
 // True where the system names serial ports "COM" followed by a number.

@@ -85,6 +85,4 @@ void SerialPortTransport::handleError(QSerialPort::SerialPortError error)
         onFailure(lastError_);
 }
 
-bool OpenPort(Transport& transport) { return transport.open(); }
-
 }  // namespace tq8615

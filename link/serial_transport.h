@@ -31,8 +31,4 @@ private:
     QString lastError_;
 };
 
-// Opens `transport` with the programming settings; false when the port is missing, busy or
-// cannot be set up (the caller then shows text 2002 and does not start).
-bool OpenPort(Transport& transport);
-
 }  // namespace tq8615

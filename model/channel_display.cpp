@@ -17,8 +17,11 @@ std::string RowLabel(int row)
 
 std::array<std::string, kGridColumns> GridHeaderTexts(const LangLookup& lang)
 {
-    return {lang(3006), lang(1101), lang(1140), lang(1103), lang(1104), lang(1106), lang(1143),
-            lang(1109), lang(1107) + "\r\n" + lang(1112), lang(1107) + "\r\n" + lang(1113), lang(1110)};
+    const std::string subAudio = lang(TextKey::SubAudio) + "\r\n";
+    return {lang(TextKey::RowLabelHeader), lang(TextKey::RxFrequency), lang(TextKey::TxFrequency),
+            lang(TextKey::ChannelName),    lang(TextKey::Step),        lang(TextKey::Bandwidth),
+            lang(TextKey::ScanAdd),        lang(TextKey::Power),       subAudio + lang(TextKey::DecodeHeader),
+            subAudio + lang(TextKey::EncodeHeader), lang(TextKey::OptionalSignalling)};
 }
 
 std::string ItemText(std::string_view item, int value, const LangLookup& lang)
@@ -31,13 +34,13 @@ std::string ItemText(std::string_view item, int value, const LangLookup& lang)
     if (item == "WN")
         return value >= 0 && value < static_cast<int>(kBandwidthTexts.size()) ? kBandwidthTexts[static_cast<std::size_t>(value)] : "";
     if (item == "Scan")
-        return pick({lang(1144), lang(1145)});
+        return pick({lang(TextKey::No), lang(TextKey::Yes)});
     if (item == "Power")
-        return pick({lang(1205), lang(1221), lang(1204)});
+        return pick({lang(TextKey::PowerHigh), lang(TextKey::PowerMiddle), lang(TextKey::PowerLow)});
     if (item == "OptSig")
-        return pick({lang(1206), "DTMF", "", "5tone"});
+        return pick({lang(TextKey::OptSigOff), "DTMF", "", "5tone"});
     if (item == "TxForbid")
-        return pick({lang(1755), lang(1756)});
+        return pick({lang(TextKey::TxForbidOff), lang(TextKey::TxForbidOn)});
     return {};
 }
 
@@ -48,7 +51,7 @@ std::string SignalText(std::string_view item, const ChannelRecord& r, const Lang
             return "DTMF M" + std::to_string(r.DtmfIndex + 1);
         if (r.OptSigType == 3)
             return "5tone " + std::to_string(r.FiveToneIndex);
-        return lang(603);
+        return lang(TextKey::SignalOff);
     }
     const bool decode = item == "Decode";
     const int type = decode ? r.DecodeType : r.EncodeType;
@@ -58,7 +61,7 @@ std::string SignalText(std::string_view item, const ChannelRecord& r, const Lang
     }
     if (type == 2)
         return DcsText(decode ? r.DecodeDcs : r.EncodeDcs);
-    return lang(603);
+    return lang(TextKey::SignalOff);
 }
 
 std::array<std::string, kGridColumns> ChannelRowTexts(const ChannelRecord& r, const LangLookup& lang,

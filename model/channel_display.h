@@ -7,10 +7,11 @@
 
 #include "model/channels.h"
 #include "model/messages.h"
+#include "model/text_keys.h"
 
 namespace tq8615 {
 
-using LangLookup = std::function<std::string(int key)>;
+using LangLookup = std::function<std::string(TextKey key)>;
 
 constexpr int kGridColumns = 11;  // the row label and ten channel columns
 constexpr int kGridRows = 204;    // the header row and channel rows 1..203

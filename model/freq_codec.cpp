@@ -92,7 +92,7 @@ double ValidateRx(double value, double previous, const BandPlan& plan, MessageSi
 {
     if (BandHolding(value, plan.RxLow, plan.RxHigh))
         return value;
-    sink.show(Message::Key(kLangOutOfRange));
+    sink.show(Message::Key(TextKey::OutOfRange));
     if (previous != 0)
         return previous;
     return Nearest(value, {plan.RxLow[kUhf], plan.RxHigh[kUhf], plan.RxLow[kVhf], plan.RxHigh[kVhf]});
@@ -107,7 +107,7 @@ std::string ValidateRxText(std::string_view typed, std::string_view storedDigits
     if (auto value = ParseNumber(typed)) {
         result = ValidateRx(*value, previous, plan, sink);
     } else {
-        sink.show(Message::Key(kLangOutOfRange));
+        sink.show(Message::Key(TextKey::OutOfRange));
         result = previous != 0 ? previous : plan.RxLow[kUhf];
     }
     return FormatFixed(result, 3, 5);
@@ -120,7 +120,7 @@ double ValidateTx(double tx, double rx, const BandPlan& plan, MessageSink& sink)
         return rx;
     if (plan.TxLow[*band] <= tx && tx <= plan.TxHigh[*band])
         return tx;
-    sink.show(Message::Key(kLangOutOfRange));
+    sink.show(Message::Key(TextKey::OutOfRange));
     return Nearest(tx, {plan.TxLow[*band], plan.TxHigh[*band]});
 }
 

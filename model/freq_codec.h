@@ -27,7 +27,7 @@ inline uint8_t ByteField(int value)
 
 constexpr std::string_view kNoFrequency = "FFFFFFFFF";
 constexpr std::string_view kZeroFrequency = "000000000";
-constexpr int kLangOutOfRange = 2001;  // the warning every range correction shows
+
 
 std::array<uint8_t, 4> PackBcd8(std::string_view digits);  // throws EncodeError
 std::string UnpackBcd8(const std::array<uint8_t, 4>& bytes);  // eight hexadecimal digits

@@ -4,21 +4,25 @@
 #include <string>
 #include <vector>
 
+#include "model/builtin_texts.h"
+#include "model/text_keys.h"
+
 namespace tq8615 {
 
 struct Message {
     enum class Icon { None, Information, Warning, Error };
     Icon icon = Icon::None;
-    int langKey = 0;          // nonzero: the text is the language file's text of this key
+    TextKey langKey{};        // set: the text is the language file's text of this key
     std::string english;      // a fixed text, or the English element of a built-in pair
     std::string chinese;      // the Chinese element of a built-in pair; empty for fixed texts
 
-    static Message Fixed(std::string text, Icon icon = Icon::None) { return {icon, 0, std::move(text), {}}; }
-    static Message Pair(std::string english, std::string chinese, Icon icon = Icon::None)
+    static Message Fixed(std::string text, Icon icon = Icon::None) { return {icon, {}, std::move(text), {}}; }
+    static Message Builtin(BuiltinText text, Icon icon = Icon::None)
     {
-        return {icon, 0, std::move(english), std::move(chinese)};
+        const TextPair& pair = PairOf(text);
+        return {icon, {}, pair.english, pair.chinese};
     }
-    static Message Key(int key, Icon icon = Icon::Warning) { return {icon, key, {}, {}}; }
+    static Message Key(TextKey key, Icon icon = Icon::Warning) { return {icon, key, {}, {}}; }
     bool operator==(const Message&) const = default;
 };
 
@@ -36,6 +40,6 @@ public:
 };
 
 // Built-in texts that the data side reports.
-inline Message FileErrorMessage() { return Message::Pair("file error.", "文件错误。", Message::Icon::Error); }
+inline Message FileErrorMessage() { return Message::Builtin(BuiltinText::FileError, Message::Icon::Error); }
 
 }  // namespace tq8615

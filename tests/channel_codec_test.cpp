@@ -174,7 +174,7 @@ TEST(ChannelList, FindDeleteAppend)
 
 TEST(ChannelDisplay, GridRowTexts)
 {
-    const auto lang = [](int key) { return "#" + std::to_string(key); };
+    const auto lang = [](TextKey key) { return "#" + std::to_string(static_cast<int>(key)); };
     CollectingSink sink;
     ChannelRecord r = NewChannelWithFreq(7, "145.5");
     r.ShiftMode = 1;

@@ -20,7 +20,7 @@ int Warnings(const CollectingSink& sink)
 {
     int n = 0;
     for (const auto& m : sink.messages)
-        n += m.langKey == kLangOutOfRange;
+        n += m.langKey == TextKey::OutOfRange;
     return n;
 }
 

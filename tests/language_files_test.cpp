@@ -2,6 +2,8 @@
 // a text for every key, the agreed font, sorted keys, and texts that keep
 // their commas, "=" signs and CJK characters when read.
 
+#include "model/text_keys.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -128,6 +130,18 @@ TEST(LanguageFiles, BothFilesHaveTheSameKeysInEverySection)
             EXPECT_TRUE(zh.contains(key)) << "chinese.ini lacks [" << s(section) << "] " << s(key);
         for (const QString &key : zh)
             EXPECT_TRUE(en.contains(key)) << "english.ini lacks [" << s(section) << "] " << s(key);
+    }
+}
+
+TEST(LanguageFiles, EveryKeyTheProgramUsesHasATextInBothFiles)
+{
+    for (const LanguageFile *file : {&english(), &chinese()}) {
+        for (const tq8615::TextKeyInfo &info : tq8615::kTextKeys) {
+            const QString section = QString::fromLatin1(tq8615::SectionName(info.section));
+            const QString key = QString::fromStdString(tq8615::KeyText(info.key));
+            EXPECT_FALSE(text(*file, section, key).isEmpty())
+                << s(file->path) << " lacks " << info.name << " [" << s(section) << "] " << s(key);
+        }
     }
 }
 

@@ -107,7 +107,7 @@ TEST_F(E2E, ReadGivesTheRadiosMemory)
     ASSERT_TRUE(read());
     EXPECT_EQ(image, ImageOf(radio));
     EXPECT_EQ(acceptedBand, 1);
-    EXPECT_EQ(ui.shown.back(), Message::Key(kKeyReadDone, Message::Icon::Information));
+    EXPECT_EQ(ui.shown.back(), Message::Key(TextKey::ReadDone, Message::Icon::Information));
 }
 
 TEST_F(E2E, ReadOfARadioWithoutChannels)
@@ -194,7 +194,7 @@ TEST_F(E2E, IdentityRefusals)
             if (!m.english.empty())
                 english.push_back(m.english);
         EXPECT_EQ(english, c.messages);
-        EXPECT_EQ(ui.shown.back(), Message::Key(c.write ? kKeyWriteFailed : kKeyReadFailed));
+        EXPECT_EQ(ui.shown.back(), Message::Key(c.write ? TextKey::WriteFailed : TextKey::ReadFailed));
     }
 }
 
@@ -251,7 +251,7 @@ TEST_F(E2E, RadioFallsSilentAndTheUserCancels)
     ui.retryAnswers = 1;  // Retry once: still silent
     EXPECT_FALSE(read());
     EXPECT_EQ(ui.retryQuestions, 2);
-    EXPECT_EQ(ui.shown.back(), Message::Key(kKeyReadFailed));
+    EXPECT_EQ(ui.shown.back(), Message::Key(TextKey::ReadFailed));
     EXPECT_FALSE(acceptedBand);
 }
 
@@ -265,7 +265,7 @@ TEST_F(E2E, RadioProgramGoneMidTransfer)
     sim->kill();
     EXPECT_FALSE(finish());
     EXPECT_FALSE(acceptedBand) << "the model changes only by a read that completed";
-    EXPECT_TRUE(ui.shown.back() == Message::Key(kKeyReadFailed));
+    EXPECT_TRUE(ui.shown.back() == Message::Key(TextKey::ReadFailed));
 }
 
 TEST_F(E2E, RadioIgnoresWriteFramesWithABadChecksum)

@@ -64,16 +64,16 @@ TEST(SerialPorts, ComPortSettingRule)
 TEST(SerialPorts, OpenFailsForAMissingPortAndOpensAPseudoTerminal)
 {
     SerialPortTransport missing(QStringLiteral("/dev/no-such-port"));
-    EXPECT_FALSE(OpenPort(missing));
+    EXPECT_FALSE(missing.open());
     EXPECT_FALSE(missing.isOpen());
     SerialPortTransport none;
-    EXPECT_FALSE(OpenPort(none));
+    EXPECT_FALSE(none.open());
 
     test::RadioSimProcess sim({QStringLiteral("--unpaced")});
     ASSERT_TRUE(sim.started());
     SerialPortTransport port(sim.path());
-    ASSERT_TRUE(OpenPort(port));
-    EXPECT_TRUE(OpenPort(port)) << "an open port is closed and opened again";
+    ASSERT_TRUE(port.open());
+    EXPECT_TRUE(port.open()) << "an open port is closed and opened again";
     port.close();
     EXPECT_FALSE(port.isOpen());
 }

@@ -257,7 +257,7 @@ TEST_P(ReadRun, FetchesBitmapsThenPlannedBlocksAndHandsOverTheImage)
     EXPECT_EQ(count(EndFrame()), 1);
 
     EXPECT_EQ(ui.confirms, std::vector<Message>{ReadPrompt()});
-    EXPECT_EQ(ui.shown, std::vector<Message>{Message::Key(kKeyReadDone, Message::Icon::Information)});
+    EXPECT_EQ(ui.shown, std::vector<Message>{Message::Key(TextKey::ReadDone, Message::Icon::Information)});
     EXPECT_EQ(ui.progressOpens, 1);
     EXPECT_EQ(ui.progressCloses, 1);
     EXPECT_TRUE(std::is_sorted(ui.progress.begin(), ui.progress.end()));
@@ -288,7 +288,7 @@ TEST_F(RunTest, WriteSendsChannelsInUseAndOtherAreas)
     EXPECT_EQ(int(addresses.size()), 810 - 17 - (200 - 4) * 2);
     expectRadioHoldsWrite(used, 0xEE);
     EXPECT_EQ(ui.confirms, std::vector<Message>{WritePrompt()});
-    EXPECT_EQ(ui.shown, std::vector<Message>{Message::Key(kKeyWriteDone, Message::Icon::Information)});
+    EXPECT_EQ(ui.shown, std::vector<Message>{Message::Key(TextKey::WriteDone, Message::Icon::Information)});
     ASSERT_FALSE(ui.progress.empty());
     EXPECT_EQ(ui.progress.back(), 100);
 }
@@ -333,7 +333,7 @@ TEST_P(IdentityRun, WrongIdentityEndsBeforeAnyTransfer)
         if (!m.english.empty())
             english.push_back(m.english);
     EXPECT_EQ(english, c.messages);
-    EXPECT_TRUE(ui.showedKey(c.write ? kKeyWriteFailed : kKeyReadFailed));
+    EXPECT_TRUE(ui.showedKey(c.write ? TextKey::WriteFailed : TextKey::ReadFailed));
     EXPECT_TRUE(frameAddresses('R').empty());
     EXPECT_TRUE(frameAddresses('W').empty());
     EXPECT_FALSE(acceptedBand);
@@ -393,7 +393,7 @@ TEST_P(PasswordRun, AsksOnlyWhenTheRadioHasAnotherPassword)
         EXPECT_EQ(image, ImageOf(radio));
         EXPECT_EQ(run.variables().EnteredPassword, c.radioPassword.empty() ? c.entered : c.radioPassword);
     } else {
-        EXPECT_TRUE(ui.showedKey(kKeyReadFailed));
+        EXPECT_TRUE(ui.showedKey(TextKey::ReadFailed));
         EXPECT_FALSE(acceptedBand);
     }
 }
@@ -573,12 +573,12 @@ TEST_F(RunTest, RetryDuringAWriteRewritesTheFailedBlockAndKeepsTheProgressCount)
 
 TEST_F(RunTest, RadioThatStopsAnsweringEndsInTheFailureMessage)
 {
-    struct Case { const char* name; RunKind kind; int retries; int failureKey; };
+    struct Case { const char* name; RunKind kind; int retries; TextKey failureKey; };
     const Case cases[] = {
-        {"read, Cancel", RunKind::Read, 0, kKeyReadFailed},
-        {"read, Retry twice then Cancel", RunKind::Read, 2, kKeyReadFailed},
-        {"write, Cancel", RunKind::Write, 0, kKeyWriteFailed},
-        {"information, Cancel", RunKind::ReadEmbeddedInfo, 1, kKeyInfoFailed},
+        {"read, Cancel", RunKind::Read, 0, TextKey::ReadFailed},
+        {"read, Retry twice then Cancel", RunKind::Read, 2, TextKey::ReadFailed},
+        {"write, Cancel", RunKind::Write, 0, TextKey::WriteFailed},
+        {"information, Cancel", RunKind::ReadEmbeddedInfo, 1, TextKey::InfoFailed},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -598,7 +598,7 @@ TEST_F(RunTest, RadioThatStopsAnsweringEndsInTheFailureMessage)
             ok = run.startReadEmbeddedInfo() && WaitForRun(run) && result.value_or(false);
         EXPECT_FALSE(ok);
         EXPECT_EQ(ui.retryQuestions, c.retries + 1);
-        EXPECT_TRUE(ui.showedKey(kKeyNoAnswer));
+        EXPECT_TRUE(ui.showedKey(TextKey::NoAnswer));
         EXPECT_EQ(ui.shown.back(), Message::Key(c.failureKey));
         EXPECT_FALSE(acceptedBand) << "a read that did not complete hands nothing over";
         EXPECT_FALSE(run.isActive());
@@ -618,22 +618,22 @@ TEST_F(RunTest, PulledCableEndsTheRunAtOnce)
     };
     EXPECT_FALSE(read());
     EXPECT_EQ(ui.retryQuestions, 0);
-    EXPECT_TRUE(ui.showedKey(kKeyPortError));
-    EXPECT_EQ(ui.shown.back(), Message::Key(kKeyReadFailed));
+    EXPECT_TRUE(ui.showedKey(TextKey::PortError));
+    EXPECT_EQ(ui.shown.back(), Message::Key(TextKey::ReadFailed));
     EXPECT_FALSE(acceptedBand);
     EXPECT_EQ(ui.progressCloses, 1);
 }
 
 TEST_F(RunTest, NothingIsSentWhenTheRunDoesNotStart)
 {
-    struct Case { const char* name; std::function<void(RunTest&)> arrange; std::function<bool(RunTest&)> start; int message; };
+    struct Case { const char* name; std::function<void(RunTest&)> arrange; std::function<bool(RunTest&)> start; TextKey message; };
     const Case cases[] = {
         {"port does not open", [](RunTest& t) { t.port.openFails = true; },
-            [](RunTest& t) { return t.run.startRead({}); }, kKeyPortError},
+            [](RunTest& t) { return t.run.startRead({}); }, TextKey::PortError},
         {"read cancelled", [](RunTest& t) { t.ui.confirmAnswer = false; },
-            [](RunTest& t) { return t.run.startRead({}); }, 0},
+            [](RunTest& t) { return t.run.startRead({}); }, TextKey{}},
         {"write cancelled", [](RunTest& t) { t.ui.confirmAnswer = false; },
-            [](RunTest& t) { return t.run.startWrite({}); }, 0},
+            [](RunTest& t) { return t.run.startWrite({}); }, TextKey{}},
         {"encoder fails", [](RunTest&) {},
             [](RunTest& t) {
                 WriteRequest r;
@@ -643,9 +643,9 @@ TEST_F(RunTest, NothingIsSentWhenTheRunDoesNotStart)
                 };
                 return t.run.startWrite(r);
             },
-            0},
+            TextKey{}},
         {"information, port does not open", [](RunTest& t) { t.port.openFails = true; },
-            [](RunTest& t) { return t.run.startReadEmbeddedInfo(); }, kKeyPortError},
+            [](RunTest& t) { return t.run.startReadEmbeddedInfo(); }, TextKey::PortError},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -658,7 +658,7 @@ TEST_F(RunTest, NothingIsSentWhenTheRunDoesNotStart)
         EXPECT_FALSE(port.isOpen());
         EXPECT_FALSE(run.isActive());
         EXPECT_EQ(ui.progressOpens, 0);
-        if (c.message) {
+        if (c.message != TextKey{}) {
             EXPECT_TRUE(ui.showedKey(c.message));
         }
         if (std::string(c.name).find("cancelled") != std::string::npos) {

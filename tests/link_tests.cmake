@@ -4,7 +4,6 @@ add_library(tq_link_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/link_support/l
 target_link_libraries(tq_link_test_support PUBLIC tq_common tq_link tq_radiosim_core Qt6::Core GTest::gtest)
 target_include_directories(tq_link_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_compile_definitions(tq_link_test_support PUBLIC TQ8615_RADIOSIM="$<TARGET_FILE:tq8615-radiosim>")
-set_target_properties(tq_link_test_support PROPERTIES AUTOMOC OFF)
 
 tq_add_test(link_protocol_test SOURCES link_protocol_test.cpp LIBS tq_link_test_support)
 

@@ -3,6 +3,7 @@
 // Runs without a display (QT_QPA_PLATFORM=offscreen); nothing is saved to the settings
 // beside the program, as the windows work on a scratch copy of the program folder.
 #include "app/app_context.h"
+#include "app/editor_list.h"
 #include "app/frm_about.h"
 #include "app/frm_com_set.h"
 #include "app/frm_emg.h"
@@ -18,6 +19,7 @@
 #include "model/channels.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -129,7 +131,8 @@ int main(int argc, char** argv)
             sampleChannels(ctx->document.Model);
             frmMain w(*ctx);
             w.resize(1180, 640);
-            w.MSFlexGrid1->setCurrentIndex(w.gridModel->index(0, 1));
+            auto* grid = w.findChild<QTableView*>(QStringLiteral("MSFlexGrid1_0"));
+            grid->setCurrentIndex(grid->model()->index(0, 1));
             w.show();
             QApplication::processEvents();
             const QString path = QDir(out).filePath(QStringLiteral("main_") + suffix + QStringLiteral(".png"));
@@ -137,10 +140,16 @@ int main(int argc, char** argv)
             std::printf("wrote %s\n", qPrintable(path));
             w.hide();
             // The menus, opened one by one.
-            for (QMenu* menu : {w.mnuFile, w.MnuModel, w.mnuEdit, w.MnuSet, w.mnuPro, w.MnuView, w.MnuHelp}) {
+            for (QMenu* menu : w.findChildren<QMenu*>()) {
                 menu->adjustSize();
                 const QString name = QStringLiteral("menu_") + menu->objectName() + QLatin1Char('_') + suffix;
                 ok &= menu->grab().save(QDir(out).filePath(name + QStringLiteral(".png")));
+            }
+            // Every editor of the list, on the sample data.
+            for (const EditorEntry& editor : EditorList()) {
+                ctx->CurrentChannel = 3;
+                const std::unique_ptr<QDialog> window = editor.make(*ctx, nullptr);
+                ok &= save(*window, out, window->objectName() + QLatin1Char('_') + suffix);
             }
             ctx->document.Model.ChannelCount = 0;
         }

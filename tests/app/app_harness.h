@@ -7,8 +7,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QSettings>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -22,6 +27,32 @@ inline void CopyLanguageFiles(const QString& programFolder)
         const QString name = QString::fromLatin1(f);
         QFile::copy(QStringLiteral(TQ_BIN_DIR "/language/") + name, programFolder + QStringLiteral("/language/") + name);
     }
+}
+
+// A control of a window, found by its name as a user's tools find it.
+template <typename T = QAction>
+T* Child(const QWidget& window, const char* name)
+{
+    T* child = window.findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no control named %s", name);
+    return child;
+}
+
+inline QTableView* Grid(const QWidget& window) { return Child<QTableView>(window, "MSFlexGrid1_0"); }
+inline ChannelGridModel* GridModel(const QWidget& window)
+{
+    return qobject_cast<ChannelGridModel*>(Grid(window)->model());
+}
+inline QTreeWidget* Tree(const QWidget& window) { return Child<QTreeWidget>(window, "tvTreeView"); }
+// The tree node with this key ("N9"), or nullptr.
+inline QTreeWidgetItem* TreeNode(const QWidget& window, const QString& key)
+{
+    QTreeWidgetItem* root = Tree(window)->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i)
+        if (root->child(i)->data(0, Qt::UserRole).toString() == key)
+            return root->child(i);
+    return nullptr;
 }
 
 struct Harness {

@@ -4,7 +4,7 @@
 #include "app/frm_com_set.h"
 #include "app/frm_language.h"
 #include "app/frm_model.h"
-#include "app/ini_file.h"
+#include "app/profile_file.h"
 #include "app/language.h"
 #include "app/settings.h"
 
@@ -187,8 +187,8 @@ void AppMainWindowTest::startupChoosesLanguageAndWritesSettings()
     QVERIFY(boxes.shown.isEmpty());
 
     frmMain w(*ctx);
-    QCOMPARE(w.mnuFile->title(), ctx->language.LangText(1000));
-    QVERIFY(!w.MnuHelpAutoTest->isVisible());
+    QCOMPARE(Child<QMenu>(w, "mnuFile")->title(), ctx->language.LangText(1000));
+    QVERIFY(!w.findChild<QAction*>(QStringLiteral("MnuHelpAutoTest")));  // not a factory workstation
     QCOMPARE(w.windowTitle(), QStringLiteral("TQ8615[TQ8615:%1][%2:new.dat]")
                                   .arg(QString::fromStdString(BandPlanText(2)), ctx->language.LangText(2012)));
 }
@@ -220,7 +220,7 @@ void AppMainWindowTest::gridShowsSample()
     Harness h;
     loadSample(h.doc().Model);
     h.window->ShowListByData();
-    const ChannelGridModel& g = *h.window->gridModel;
+    const ChannelGridModel& g = *GridModel(*h.window);
     const Language& l = h.ctx->language;
     QCOMPARE(g.rowCount() + 1, 204);  // the header row and one row per channel number
     QCOMPARE(g.columnCount(), 11);
@@ -247,7 +247,7 @@ void AppMainWindowTest::gridShowsSample()
     QCOMPARE(h.boxes.texts(), QStringList{QStringLiteral("Not IsNumeric")});
 
     // The grid's view shows the same: the step column hidden, the widths in twips.
-    QTableView* view = h.window->MSFlexGrid1;
+    QTableView* view = Grid(*h.window);
     QVERIFY(view->isColumnHidden(4));
     QCOMPARE(view->columnWidth(0), 40);
     QCOMPARE(view->columnWidth(5), 100);
@@ -258,7 +258,7 @@ void AppMainWindowTest::gridColoursAndHeaders()
 {
     Harness h;
     h.window->ShowListByData();
-    const ChannelGridModel& g = *h.window->gridModel;
+    const ChannelGridModel& g = *GridModel(*h.window);
     auto colour = [&](int row, int col, int role) {
         return g.data(g.index(row - 1, col), role).value<QBrush>().color();
     };
@@ -273,7 +273,7 @@ void AppMainWindowTest::gridColoursAndHeaders()
     QCOMPARE(g.headerData(8, Qt::Horizontal).toString(), l.LangText(1107) + QLatin1Char('\n') + l.LangText(1112));
     QCOMPARE(g.headerData(9, Qt::Horizontal).toString(), l.LangText(1107) + QLatin1Char('\n') + l.LangText(1113));
     QCOMPARE(g.headerData(0, Qt::Horizontal).toString(), l.LangText(3006));
-    QVERIFY(h.window->MSFlexGrid1->horizontalHeader()->height() >= 33);
+    QVERIFY(Grid(*h.window)->horizontalHeader()->height() >= 33);
 }
 
 void AppMainWindowTest::copyCutPaste()
@@ -282,7 +282,7 @@ void AppMainWindowTest::copyCutPaste()
     SelectBandPlan(h.doc().Model.Band, 0);
     loadSample(h.doc().Model);
     h.window->ShowListByData();
-    QTableView* view = h.window->MSFlexGrid1;
+    QTableView* view = Grid(*h.window);
     auto key = [&](int row, Qt::Key k) {
         view->setCurrentIndex(view->model()->index(row - 1, 1));
         QTest::keyClick(view, k, Qt::ControlModifier);
@@ -297,11 +297,11 @@ void AppMainWindowTest::copyCutPaste()
     key(4, Qt::Key_V);  // onto an empty row: appended at the end, numbered 4
     QCOMPARE(list.ChannelCount, count + 1);
     QCOMPARE(list.ChannelList[count].ChannelNumber, 4);
-    QCOMPARE(h.window->gridModel->cellText(4, 3), QStringLiteral("AB"));
+    QCOMPARE(GridModel(*h.window)->cellText(4, 3), QStringLiteral("AB"));
 
     key(2, Qt::Key_X);  // cut: gone from the list and the grid
     QCOMPARE(list.FindChannel(2), -1);
-    QCOMPARE(h.window->gridModel->cellText(2, 1), QString());
+    QCOMPARE(GridModel(*h.window)->cellText(2, 1), QString());
     key(1, Qt::Key_V);  // overwrites channel 1 in place
     QCOMPARE(list.ChannelList[list.FindChannel(1)].FiveToneIndex, 7);
     QCOMPARE(list.ChannelList[list.FindChannel(1)].ChannelNumber, 1);
@@ -309,13 +309,13 @@ void AppMainWindowTest::copyCutPaste()
     key(5, Qt::Key_C);  // an empty row copied and pasted empties the target
     key(4, Qt::Key_V);
     QCOMPARE(list.FindChannel(4), -1);
-    QCOMPARE(h.window->gridModel->cellText(4, 1), QString());
+    QCOMPARE(GridModel(*h.window)->cellText(4, 1), QString());
 }
 
 void AppMainWindowTest::copyCutPasteIgnoredOutsideBandPlan0()
 {
     Harness h;  // band plan 2 after start-up
-    QTableView* view = h.window->MSFlexGrid1;
+    QTableView* view = Grid(*h.window);
     const ChannelTable& list = h.doc().Model;
     const int count = list.ChannelCount;
     view->setCurrentIndex(view->model()->index(0, 1));
@@ -396,7 +396,7 @@ void AppMainWindowTest::fileCommandPrompts()
     frmMain& w = *h.window;
     const QString dataFile = h.config.filePath(QStringLiteral("data.dat"));
     if (titled) {
-        w.askSavePath = [&](const QString&, const QString&) { return dataFile; };
+        h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString&) { return dataFile; };
         QVERIFY(w.mnuFileSaveAs_Click());
         QCOMPARE(QString::fromStdString(h.doc().CurrentFileName), dataFile);
     }
@@ -405,12 +405,12 @@ void AppMainWindowTest::fileCommandPrompts()
     const QString edited = QString::fromStdString(h.doc().Model.ChannelList[3].ChannelName.trimmed());
 
     int saves = 0, opens = 0;
-    w.askSavePath = [&](const QString&, const QString& filter) {
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString& filter) {
         ++saves;
         [&] { QVERIFY(filter.contains(QStringLiteral("*.dat"))); }();
         return savePath.isEmpty() ? QString() : h.config.filePath(savePath);
     };
-    w.askOpenPath = [&](const QString&) {
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&) {
         ++opens;
         return QString();
     };
@@ -429,7 +429,7 @@ void AppMainWindowTest::fileCommandPrompts()
         w.mnuFileSaveAs_Click();
 
     QStringList shown = h.boxes.texts();
-    const QString msg9001 = h.ctx->language.MsgText(QStringLiteral("9001"));
+    const QString msg9001 = h.ctx->language.LangText(TextKey::SaveFirstQuestion);
     for (QString& q : questions)
         if (q == QLatin1String("9001"))
             q = msg9001;
@@ -458,7 +458,7 @@ void AppMainWindowTest::openRefusesBadFile()
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(45754, '\0'));
     }
-    h.window->askOpenPath = [&](const QString&) { return bad; };
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&) { return bad; };
     h.boxes.answers = answers({Answer::No});
     QVERIFY(!h.window->mnuFileOpen_Click());
     QCOMPARE(h.boxes.texts().last(), QStringLiteral("File Data Error!"));
@@ -473,7 +473,7 @@ void AppMainWindowTest::saveThenOpenRoundTrip()
     loadSample(h.doc().Model);
     const EditingModel saved = h.doc().Model;
     const QString path = h.config.filePath(QStringLiteral("sample.dat"));
-    h.window->askSavePath = [&](const QString& preset, const QString&) {
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString& preset, const QString&) {
         [&] { QCOMPARE(preset, QStringLiteral("new.dat")); }();
         return path;
     };
@@ -483,12 +483,12 @@ void AppMainWindowTest::saveThenOpenRoundTrip()
 
     h.boxes.answers = answers({Answer::Ok});
     h.window->mnuFileNew_Click();
-    QCOMPARE(h.window->gridModel->cellText(1, 2), QStringLiteral("435.50000"));
-    h.window->askOpenPath = [&](const QString&) { return path; };
+    QCOMPARE(GridModel(*h.window)->cellText(1, 2), QStringLiteral("435.50000"));
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&) { return path; };
     QVERIFY(h.window->mnuFileOpen_Click());
     QCOMPARE(h.doc().Model.ChannelCount, saved.ChannelCount);
     QVERIFY(!h.window->isUntitled());
-    QCOMPARE(h.window->gridModel->cellText(1, 2), QStringLiteral("146.10000"));
+    QCOMPARE(GridModel(*h.window)->cellText(1, 2), QStringLiteral("146.10000"));
 }
 
 void AppMainWindowTest::closeAsksAndStoresSettings_data()
@@ -514,7 +514,7 @@ void AppMainWindowTest::closeAsksAndStoresSettings()
     h.ctx->featureFlags = {0, 3, 0, 0};
     if (modified)
         markModified(h.doc());
-    h.window->askSavePath = [&](const QString&, const QString&) {
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString&) {
         return savePath.isEmpty() ? QString() : h.config.filePath(savePath);
     };
     h.window->show();
@@ -550,13 +550,13 @@ void AppMainWindowTest::bandChange()
     QFETCH(int, band);
     Harness h;
     markModified(h.doc());
-    h.window->askSavePath = [&](const QString&, const QString&) { return h.config.filePath(QStringLiteral("b.dat")); };
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString&) { return h.config.filePath(QStringLiteral("b.dat")); };
     h.window->mnuFileSave_Click();  // titled, so that the band change visibly makes it untitled
     markModified(h.doc(), "EDIT2");
     h.boxes.answers = script;
     h.boxes.shown.clear();
     QString shownText;
-    h.window->runDialog = [&](QDialog& d) {
+    h.ctx->dialogs.run = [&](QDialog& d) {
         auto& dlg = dynamic_cast<FrmModel&>(d);
         [&] {
             QCOMPARE(dlg.Combo1[1]->currentIndex(), 2);
@@ -582,7 +582,7 @@ void AppMainWindowTest::bandChange()
         QCOMPARE(m.Band.RxHigh[kUhf], 490.0);
         QCOMPARE(m.Band.RxLow[kVhf], 136.0);
         QCOMPARE(m.Band.TxHigh[kVhf], 174.0);
-        QCOMPARE(h.window->gridModel->cellText(1, 1), QStringLiteral("445.50000"));
+        QCOMPARE(GridModel(*h.window)->cellText(1, 1), QStringLiteral("445.50000"));
         QVERIFY(h.window->windowTitle().contains(QString::fromStdString(BandPlanText(1))));
     }
 }
@@ -591,12 +591,12 @@ void AppMainWindowTest::languageSwitchReappliesTexts()
 {
     Harness h;
     frmMain& w = *h.window;
-    tq8615::app::IniFile chinese;
+    tq8615::app::ProfileFile chinese;
     QVERIFY(chinese.load(h.program.filePath(QStringLiteral("language/chinese.ini"))));
     auto zh = [&](int key) { return chinese.value(QStringLiteral("OTHER"), QString::number(key)); };
-    QVERIFY(w.mnuFile->title() != zh(1000));
+    QVERIFY(Child<QMenu>(w, "mnuFile")->title() != zh(1000));
 
-    w.runDialog = [](QDialog& d) {
+    h.ctx->dialogs.run = [](QDialog& d) {
         auto& dlg = dynamic_cast<FrmLanguage&>(d);
         dlg.Combo1->setCurrentIndex(1);
         dlg.CommandOK->click();
@@ -605,21 +605,21 @@ void AppMainWindowTest::languageSwitchReappliesTexts()
     w.MnuSetLanguage_Click();
     QCOMPARE(h.ctx->language.LanguageIndex(), 2);
 
-    const std::pair<QMenu*, int> menus[] = {{w.mnuFile, 1000}, {w.MnuModel, 1060}, {w.mnuEdit, 1010},
-                                            {w.MnuSet, 1030},  {w.mnuPro, 1040},   {w.MnuView, 1020},
-                                            {w.MnuHelp, 1050}};
+    const std::pair<QMenu*, int> menus[] = {{Child<QMenu>(w, "mnuFile"), 1000}, {Child<QMenu>(w, "MnuModel"), 1060}, {Child<QMenu>(w, "mnuEdit"), 1010},
+                                            {Child<QMenu>(w, "MnuSet"), 1030},  {Child<QMenu>(w, "mnuPro"), 1040},   {Child<QMenu>(w, "MnuView"), 1020},
+                                            {Child<QMenu>(w, "MnuHelp"), 1050}};
     for (const auto& [menu, key] : menus)
         QCOMPARE(menu->title(), zh(key));
     const std::pair<QAction*, int> items[] = {
-        {w.mnuFileNew, 1001},     {w.mnuFileOpen, 1002},    {w.mnuFileSave, 1003},     {w.mnuFileSaveAs, 1004},
-        {w.mnuFileExit, 1006},    {w.MnuModelInfo, 1061},   {w.MnuEMg, 1028},          {w.MnuSetCom, 1031},
-        {w.MnuSetLanguage, 1032}, {w.MnuSetInit, 1033},     {w.MnuSetIni, 1411},       {w.mnuProRead, 1041},
-        {w.MnuProWrite, 1042},    {w.MnuViewToolBar, 1026}, {w.MnuViewStatusBar, 1027}, {w.MnuHelpAbout, 1052}};
+        {Child(w, "mnuFileNew"), 1001},     {Child(w, "mnuFileOpen"), 1002},    {Child(w, "mnuFileSave"), 1003},     {Child(w, "mnuFileSaveAs"), 1004},
+        {Child(w, "mnuFileExit"), 1006},    {Child(w, "MnuModelInfo"), 1061},   {Child(w, "MnuEMg"), 1028},          {Child(w, "MnuSetCom"), 1031},
+        {Child(w, "MnuSetLanguage"), 1032}, {Child(w, "MnuSetInit"), 1033},     {Child(w, "MnuSetResetSettings"), 1411},       {Child(w, "mnuProRead"), 1041},
+        {Child(w, "MnuProWrite"), 1042},    {Child(w, "MnuViewToolBar"), 1026}, {Child(w, "MnuViewStatusBar"), 1027}, {Child(w, "MnuHelpAbout"), 1052}};
     for (const auto& [item, key] : items)
         QCOMPARE(item->text(), zh(key));
-    QCOMPARE(w.TCommRead->toolTip(), StripMnemonic(zh(1041)));
-    QCOMPARE(w.gridModel->headerData(1, Qt::Horizontal).toString(), zh(1101));
-    QCOMPARE(w.tvTreeView->topLevelItem(0)->child(1)->text(0), zh(5028));
+    QCOMPARE(Child(w, "TCommRead")->toolTip(), StripMnemonic(zh(1041)));
+    QCOMPARE(GridModel(w)->headerData(1, Qt::Horizontal).toString(), zh(1101));
+    QCOMPARE(TreeNode(w, QStringLiteral("N9"))->text(0), zh(5028));
     QVERIFY(w.windowTitle().contains(zh(2012) + QLatin1Char(':')));
     QCOMPARE(w.font().family(), zh(20));
     QCOMPARE(w.fileFilter(), QString::fromUtf8("数据文件 (*.dat)"));
@@ -672,16 +672,16 @@ void AppMainWindowTest::viewToggles()
 {
     Harness h;
     h.window->show();
-    QVERIFY(h.window->tbToolBar->isVisible());
-    h.window->MnuViewToolBar->trigger();
-    QVERIFY(!h.window->MnuViewToolBar->isChecked());
-    QVERIFY(!h.window->tbToolBar->isVisible());
-    h.window->MnuViewStatusBar->trigger();
+    QVERIFY(Child<QToolBar>(*h.window, "tbToolBar")->isVisible());
+    Child(*h.window, "MnuViewToolBar")->trigger();
+    QVERIFY(!Child(*h.window, "MnuViewToolBar")->isChecked());
+    QVERIFY(!Child<QToolBar>(*h.window, "tbToolBar")->isVisible());
+    Child(*h.window, "MnuViewStatusBar")->trigger();
     QVERIFY(!h.window->statusBar()->isVisible());
-    h.window->MnuViewStatusBar->trigger();
+    Child(*h.window, "MnuViewStatusBar")->trigger();
     QVERIFY(h.window->statusBar()->isVisible());
-    QCOMPARE(h.window->sbPanels[0]->text(), QStringLiteral("Status"));
-    QCOMPARE(h.window->sbPanels[1]->text(), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    QCOMPARE(Child<QLabel>(*h.window, "sbPanel1")->text(), QStringLiteral("Status"));
+    QCOMPARE(Child<QLabel>(*h.window, "sbPanel2")->text(), QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
 }
 
 QTEST_MAIN(AppMainWindowTest)

@@ -55,22 +55,22 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
     QTimer probe;
     connect(&probe, &QTimer::timeout, [&] { progressSeen = progressSeen || w.runUi().progressWindow(); });
     probe.start(10);
-    w.TCommWrite->trigger();
+    Child(w, "TCommWrite")->trigger();
     QVERIFY(w.runActive());
     QVERIFY(waitForIdle(w));
     QVERIFY(progressSeen);
-    QCOMPARE(h.boxes.texts(), (QStringList{l.text(Pair::WritePrompt), l.LangText(2005)}));
+    QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::WritePrompt), l.LangText(2005)}));
 
     // Start over from the defaults, then read the radio back.
     w.MnuSetInit_Click();
     QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string());
     h.boxes.shown.clear();
     h.boxes.answers = {Answer::Ok, Answer::Ok};
-    w.mnuProRead->trigger();
+    Child(w, "mnuProRead")->trigger();
     QVERIFY(waitForIdle(w));
-    QCOMPARE(h.boxes.texts(), (QStringList{l.text(Pair::ReadPrompt), l.LangText(2004)}));
+    QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::ReadPrompt), l.LangText(2004)}));
     QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string("HELLO"));
-    QCOMPARE(w.gridModel->cellText(1, 3), QStringLiteral("HELLO"));
+    QCOMPARE(GridModel(w)->cellText(1, 3), QStringLiteral("HELLO"));
     QVERIFY(w.isUntitled());
     QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
     QVERIFY(!w.runUi().progressWindow());
@@ -95,7 +95,7 @@ void AppRadioTest::passwordAndEmbeddedInformation()
 
     QStringList dialogs;
     QString serialShown;
-    w.runDialog = [&](QDialog& d) {
+    h.ctx->dialogs.run = [&](QDialog& d) {
         dialogs.append(d.objectName());
         if (auto* pw = qobject_cast<FrmPassWord*>(&d)) {
             pw->Text1->setText(QStringLiteral("1234"));
@@ -116,8 +116,8 @@ void AppRadioTest::passwordAndEmbeddedInformation()
 
     // The typed password is kept: the next run does not ask again.
     dialogs.clear();
-    w.tvTreeView->setCurrentItem(w.tvTreeView->topLevelItem(0)->child(1));
-    Q_EMIT w.tvTreeView->itemClicked(w.tvTreeView->topLevelItem(0)->child(1), 0);  // node N9
+    Tree(w)->setCurrentItem(TreeNode(w, QStringLiteral("N9")));
+    Q_EMIT Tree(w)->itemClicked(TreeNode(w, QStringLiteral("N9")), 0);
     QVERIFY(waitForIdle(w));
     QCOMPARE(dialogs, QStringList{QStringLiteral("FrmEMG")});
     EmbeddedInfoBuffer buffer{};

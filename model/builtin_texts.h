@@ -1,0 +1,28 @@
+#pragma once
+// The texts built into the program in both languages, for what the language files do not
+// hold. One table; every layer picks its pair from it.
+namespace tq8615 {
+
+enum class BuiltinText {
+    ReadCommand, WriteCommand, ProgressLabel, ReadPrompt, WritePrompt,
+    WrongModel, WrongVersion, WrongBand, ResetPrompt, FileError, OverwritePrompt,
+    UnsavedPrompt, DataFileType, FrequencyCleared, WarningTitle,
+    CloseButton, PrintButton, HelpButton, RogerBeep,
+    // The embedded information window.
+    EmbeddedMessage, AreaCode, ManufactureCode, RadioType, Frequency, SerialNumber,
+    ProductionDate, MaintenanceDate, MaintenanceReason, Description, RfFirmware, UserCode,
+    DealerCode, StockDate, SellDate, Seller, LcdFirmware, DealerInformation,
+};
+
+struct TextPair {
+    const char* english;
+    const char* chinese;  // UTF-8; empty where the program has only the English text
+};
+
+const TextPair& PairOf(BuiltinText text);
+
+// The built-in text that stands for a language key above the language files' range
+// (10221 is the roger beep caption); nullptr for any other key.
+const TextPair* PairOfKey(int key);
+
+}  // namespace tq8615

@@ -1,0 +1,126 @@
+#pragma once
+// Every language-file key the program asks for, named once. The texts themselves live in
+// english.ini and chinese.ini; the language file test walks this list, so a key the code
+// uses can never be missing from a file.
+#include <string>
+
+namespace tq8615 {
+
+// Where a key's text is kept in a language file.
+enum class TextSection { Other, Msg, Option };
+
+// X(name, section, number). Keys of section "MSG" are written in hexadecimal in the files
+// ("900C"), so their numbers are written that way here too.
+#define TQ8615_TEXT_KEYS(X)                                   \
+    X(FontName, Other, 20)                                    \
+    X(FontSize, Other, 21)                                    \
+    X(OkButton, Other, 101)                                   \
+    X(CancelButton, Other, 102)                               \
+    X(SignalOff, Other, 603)                                  \
+    X(MenuFile, Other, 1000)                                  \
+    X(MenuFileNew, Other, 1001)                               \
+    X(MenuFileOpen, Other, 1002)                              \
+    X(MenuFileSave, Other, 1003)                              \
+    X(MenuFileSaveAs, Other, 1004)                            \
+    X(MenuFileExit, Other, 1006)                              \
+    X(MenuEdit, Other, 1010)                                  \
+    X(MenuEditChannel, Other, 1011)                           \
+    X(MenuView, Other, 1020)                                  \
+    X(MenuOptions, Other, 1021)                               \
+    X(MenuDtmf, Other, 1023)                                  \
+    X(MenuTwoTone, Other, 1024)                               \
+    X(MenuFiveTone, Other, 1025)                              \
+    X(MenuToolBar, Other, 1026)                               \
+    X(MenuStatusBar, Other, 1027)                             \
+    X(MenuEmbeddedInfo, Other, 1028)                          \
+    X(MenuSettings, Other, 1030)                              \
+    X(MenuComPort, Other, 1031)                               \
+    X(MenuLanguage, Other, 1032)                              \
+    X(MenuInitialize, Other, 1033)                            \
+    X(MenuProgram, Other, 1040)                               \
+    X(MenuRead, Other, 1041)                                  \
+    X(MenuWrite, Other, 1042)                                 \
+    X(MenuHelp, Other, 1050)                                  \
+    X(MenuAbout, Other, 1052)                                 \
+    X(MenuAutoTest, Other, 1053)                              \
+    X(MenuModel, Other, 1060)                                 \
+    X(MenuModelInfo, Other, 1061)                             \
+    X(RxFrequency, Other, 1101)                               \
+    X(ChannelName, Other, 1103)                               \
+    X(Step, Other, 1104)                                      \
+    X(Bandwidth, Other, 1106)                                 \
+    X(SubAudio, Other, 1107)                                  \
+    X(Power, Other, 1109)                                     \
+    X(OptionalSignalling, Other, 1110)                        \
+    X(DecodeHeader, Other, 1112)                              \
+    X(EncodeHeader, Other, 1113)                              \
+    X(TxFrequency, Other, 1140)                               \
+    X(ScanAdd, Other, 1143)                                   \
+    X(No, Other, 1144)                                        \
+    X(Yes, Other, 1145)                                       \
+    X(PowerLow, Other, 1204)                                  \
+    X(PowerHigh, Other, 1205)                                 \
+    X(OptSigOff, Other, 1206)                                 \
+    X(PowerMiddle, Other, 1221)                               \
+    X(ComPortCaption, Other, 1401)                            \
+    X(ComPortLabel, Other, 1402)                              \
+    X(ResetSettingsCaption, Other, 1411)                      \
+    X(FactoryFrequencies, Other, 1412)                        \
+    X(LanguageEnglish, Other, 1501)                           \
+    X(LanguageChinese, Other, 1502)                           \
+    X(LanguageCaption, Other, 1503)                           \
+    X(TxForbidOff, Other, 1755)                               \
+    X(TxForbidOn, Other, 1756)                                \
+    X(MenuCommBook, Other, 1804)                              \
+    X(OutOfRange, Other, 2001)                                \
+    X(PortError, Other, 2002)                                 \
+    X(NoAnswer, Other, 2003)                                  \
+    X(ReadDone, Other, 2004)                                  \
+    X(WriteDone, Other, 2005)                                 \
+    X(ReadFailed, Other, 2006)                                \
+    X(WriteFailed, Other, 2007)                               \
+    X(InfoFailed, Other, 2008)                                \
+    X(FileCaption, Other, 2012)                               \
+    X(Disclaimer, Other, 2100)                                \
+    X(Description, Other, 2101)                               \
+    X(VersionLabel, Other, 2200)                              \
+    X(ModelCaption, Other, 2300)                              \
+    X(ModelLabel, Other, 2301)                                \
+    X(BandLabel, Other, 2302)                                 \
+    X(RowLabelHeader, Other, 3006)                            \
+    X(PasswordCaption, Other, 3100)                           \
+    X(PasswordLabel, Other, 3101)                             \
+    X(KeyAssignment, Other, 5000)                             \
+    X(MenuKeys, Other, 5002)                                  \
+    X(OptionalFeatures, Other, 5021)                          \
+    X(Dtmf, Other, 5023)                                      \
+    X(FiveTone, Other, 5025)                                  \
+    X(EmbeddedInfo, Other, 5028)                              \
+    X(CommBook, Other, 5804)                                  \
+    X(SaveFirstQuestion, Msg, 0x9001)
+
+enum class TextKey : int {
+#define TQ8615_TEXT_KEY_ENUM(name, section, number) name = number,
+    TQ8615_TEXT_KEYS(TQ8615_TEXT_KEY_ENUM)
+#undef TQ8615_TEXT_KEY_ENUM
+};
+
+struct TextKeyInfo {
+    TextKey key;
+    TextSection section;
+    const char* name;
+};
+
+inline constexpr TextKeyInfo kTextKeys[] = {
+#define TQ8615_TEXT_KEY_INFO(name, section, number) {TextKey::name, TextSection::section, #name},
+    TQ8615_TEXT_KEYS(TQ8615_TEXT_KEY_INFO)
+#undef TQ8615_TEXT_KEY_INFO
+};
+
+TextSection SectionOf(TextKey key);
+// The section's name in the language file ("OTHER", "MSG", "OPTION").
+const char* SectionName(TextSection section);
+// The key as the language file writes it: decimal, or hexadecimal capitals for "MSG".
+std::string KeyText(TextKey key);
+
+}  // namespace tq8615
