@@ -24,7 +24,7 @@ QString ChannelGridModel::cellText(int gridRow, int column) const
 {
     if (gridRow < 1 || gridRow > kGridDataRows || column < 0 || column >= kGridColumns)
         return {};
-    return column == 0 ? qs(RowLabel(gridRow)) : cells_[gridRow - 1][column];
+    return column == 0 ? qs(RowLabel(gridRow)) : cells_[static_cast<std::size_t>(gridRow - 1)][static_cast<std::size_t>(column)];
 }
 
 QVariant ChannelGridModel::data(const QModelIndex& index, int role) const
@@ -96,7 +96,7 @@ void ChannelGridModel::languageChanged()
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, kGridColumns - 1);
 }
 
-void ChannelGridModel::clearRow(int gridRow) { cells_[gridRow - 1].fill(QString()); }
+void ChannelGridModel::clearRow(int gridRow) { cells_[static_cast<std::size_t>(gridRow - 1)].fill(QString()); }
 
 std::string ChannelGridModel::langText(TextKey key) const { return language_.LangText(key).toStdString(); }
 

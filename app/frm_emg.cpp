@@ -62,11 +62,11 @@ FrmEMG::FrmEMG(const Language& language, const EmbeddedInfo& info, QWidget* pare
         Label1[i] = new QLabel(language.text(captions[i]), this);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
     }
-    for (int i = 0; i < 13; ++i)
+    for (std::size_t i = 0; i < Text1.size(); ++i)
         if (i != 4)
             Text1[i] = field(this, QStringLiteral("Text1_%1").arg(i));
     Text1Multi = multiField(this, QStringLiteral("Text1_4"), 3);
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < Combo1.size(); ++i) {
         Combo1[i] = new QComboBox(this);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
         Combo1[i]->setEnabled(false);  // shown, not chosen

@@ -222,7 +222,7 @@ void frmMain::buildStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < sbPanels.size(); ++i) {
         sbPanels[i] = new QLabel(this);
         sbPanels[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
         sbPanels[i]->setContentsMargins(6, 0, 6, 0);

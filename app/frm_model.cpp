@@ -20,7 +20,7 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
     setObjectName(QStringLiteral("FrmModel"));
     SetTag(this, TextKey::ModelCaption);
     const TextKey labels[] = {TextKey::ModelLabel, TextKey::BandLabel};
-    for (int i = 0; i < 2; ++i) {
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
         Label1[i] = new QLabel(this);
         Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
         Label1[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

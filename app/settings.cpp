@@ -98,10 +98,10 @@ FeatureFlags ReadFeatureFlags(const QString& path)
     const QByteArray record = f.read(8);
     if (record.size() != 8)
         return flags;
-    for (int i = 0; i < 4; ++i) {
+    for (qsizetype i = 0; i < 4; ++i) {
         const auto lo = static_cast<uint8_t>(record[2 * i]);
         const auto hi = static_cast<uint8_t>(record[2 * i + 1]);
-        flags[i] = static_cast<int16_t>(lo | (hi << 8));
+        flags[static_cast<std::size_t>(i)] = static_cast<int16_t>(lo | (hi << 8));
     }
     return flags;
 }
@@ -116,8 +116,8 @@ bool WriteFeatureFlags(const QString& path, const FeatureFlags& flags)
     }
     if (content.size() < 8)
         content.resize(8, '\0');
-    for (int i = 0; i < 4; ++i) {
-        const auto v = static_cast<uint16_t>(flags[i]);
+    for (qsizetype i = 0; i < 4; ++i) {
+        const auto v = static_cast<uint16_t>(flags[static_cast<std::size_t>(i)]);
         content[2 * i] = static_cast<char>(v & 0xFF);
         content[2 * i + 1] = static_cast<char>(v >> 8);
     }
