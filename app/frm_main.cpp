@@ -162,7 +162,8 @@ void frmMain::buildToolBar()
     auto button = [this](const QString& key, ToolIcon icon, int tip, QAction* item) {
         QAction* a = tbToolBar->addAction(MakeToolIcon(icon), QString());
         a->setObjectName(key);
-        SetToolTipKey(a, tip);
+        if (tip > 0)
+            SetToolTipKey(a, tip);
         connect(a, &QAction::triggered, item, &QAction::trigger);
         return a;
     };
@@ -171,7 +172,9 @@ void frmMain::buildToolBar()
     TSaveFile = button(QStringLiteral("TSaveFile"), ToolIcon::Save, 1003, mnuFileSave);
     tbToolBar->addSeparator();
     TCommRead = button(QStringLiteral("TCommRead"), ToolIcon::Read, 1041, mnuProRead);
-    TCommPort = button(QStringLiteral("TCommPort"), ToolIcon::Port, 1031, MnuSetCom);
+    // The port button has no tool tip, only a name for assistive technologies.
+    TCommPort = button(QStringLiteral("TCommPort"), ToolIcon::Port, 0, MnuSetCom);
+    SetAccessibleNameKey(tbToolBar->widgetForAction(TCommPort), 1031);
     TCommWrite = button(QStringLiteral("TCommWrite"), ToolIcon::Write, 1042, MnuProWrite);
     tbToolBar->addSeparator();
     TAbout = button(QStringLiteral("TAbout"), ToolIcon::About, 1052, MnuHelpAbout);

@@ -119,6 +119,7 @@ QString StripMnemonic(QString text)
 
 void SetTag(QObject* object, int key) { object->setProperty("tag", key); }
 void SetToolTipKey(QObject* object, int key) { object->setProperty("toolTipKey", key); }
+void SetAccessibleNameKey(QWidget* widget, int key) { widget->setProperty("accessibleNameKey", key); }
 
 namespace {
 
@@ -164,6 +165,8 @@ void ApplyLanguage(QWidget* window, const Language& language)
         }
         if (const int key = keyOf(w, "toolTipKey"); key > 0)
             w->setToolTip(StripMnemonic(language.LangText(key)));
+        if (const int key = keyOf(w, "accessibleNameKey"); key > 0)
+            w->setAccessibleName(StripMnemonic(language.LangText(key)));
     }
 }
 

@@ -59,7 +59,8 @@ private:
 
 // Gives a window its texts: its caption from its "tag" property, its font from keys 20/21,
 // and every child widget and action the text of its "tag" (and the tool tip of its
-// "toolTipKey"). Controls without a numeric tag keep their text.
+// "toolTipKey", the accessible name of its "accessibleNameKey"). Controls without a numeric
+// tag keep their text.
 void ApplyLanguage(QWidget* window, const Language& language);
 
 // A menu caption as a tool tip: without its "&" mnemonic, "(&N)" or trailing "...".
@@ -68,5 +69,7 @@ QString StripMnemonic(QString text);
 // Marks an object with the key of its caption / tool tip, for ApplyLanguage.
 void SetTag(QObject* object, int key);
 void SetToolTipKey(QObject* object, int key);
+// Marks a widget with the key of the name assistive technologies read out for it.
+void SetAccessibleNameKey(QWidget* widget, int key);
 
 }  // namespace tq8615::app
