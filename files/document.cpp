@@ -110,6 +110,7 @@ void Document::LoadBandDefaultFile(const std::filesystem::path& path)
     }
     snapshot_ = bytes;
     RestoreSnapshot();
+    TakeSnapshot();  // the header as the program writes it, so a clean load is unmodified
 }
 
 bool Document::OpenDataFile(const std::filesystem::path& path, MessageSink& sink)
@@ -144,6 +145,9 @@ bool Document::OpenDataFile(const std::filesystem::path& path, MessageSink& sink
     }
     snapshot_ = bytes;
     RestoreSnapshot();
+    // A header spelled differently ("TQ8615" and NULs) is the same data: compare later
+    // edits with the header as a save writes it.
+    TakeSnapshot();
     CurrentFileName = path.string();
     ModelModified = false;
     return true;

@@ -195,6 +195,18 @@ TEST(DataFile, ModelNameEndingInNulsIsAccepted)
     bytes[6] = bytes[7] = '\0';
     WriteAll(dir / "a.dat", bytes);
     EXPECT_TRUE(doc.OpenDataFile(dir / "a.dat", sink));
+    EXPECT_FALSE(doc.IsModelModified());
+
+    // The same name in a band default file: the fresh model is unmodified too.
+    const std::filesystem::path program = dir / "program";
+    std::filesystem::create_directories(program / "Init");
+    bytes[8] = 1;
+    bytes[9] = 0;
+    WriteAll(program / "Init" / "TQ8615_1.dat", bytes);
+    Document fresh(program);
+    fresh.BuildDefaultModel(1);
+    EXPECT_EQ(fresh.Model.Band.BandPlanIndex, 1);
+    EXPECT_FALSE(fresh.IsModelModified());
 }
 
 TEST(DataFile, GarbageWithAValidHeaderOpensSafely)
