@@ -158,8 +158,9 @@ bool Document::SaveDataFile(MessageSink& sink) { return SaveDataFile(CurrentFile
 bool Document::SaveDataFile(const std::filesystem::path& path, MessageSink& sink)
 {
     const DataFileBytes bytes = SnapshotOfModel();
-    if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
-        sink.show(FileErrorMessage());
+    std::error_code error;
+    if (!WriteFileAtomically(path, bytes.data(), bytes.size(), error)) {
+        sink.show(FileErrorMessage(path.string(), error.message()));
         return false;
     }
     snapshot_ = bytes;

@@ -37,5 +37,11 @@ public:
 
 // Built-in texts that the data side reports.
 inline Message FileErrorMessage() { return Message::Pair("file error.", "文件错误。", Message::Icon::Error); }
+// The same text, then the file and the system's reason, so the user can act on it.
+inline Message FileErrorMessage(const std::string& path, const std::string& reason)
+{
+    const std::string detail = "\n" + path + ": " + reason;
+    return Message::Pair("file error." + detail, "文件错误。" + detail, Message::Icon::Error);
+}
 
 }  // namespace tq8615

@@ -283,7 +283,9 @@ TEST(DataFile, RadioReadBecomesAnUntitledModel)
     Document doc;
     doc.BuildDefaultModel(2);
     doc.CurrentFileName = "/somewhere/old.dat";
-    doc.AcceptRadioRead(0, image);
+    CollectingSink sink;
+    doc.AcceptRadioRead(0, image, sink);
+    EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(doc.Model.Band.BandPlanIndex, 0);
     EXPECT_EQ(doc.Model.Band.RxHigh[kVhf], 148);
     EXPECT_EQ(doc.CurrentFileName, "new.dat");
