@@ -27,4 +27,17 @@ Message ProgressCaption(RunKind kind)
 
 Message ProgressLabel() { return Message::Pair("Completion percentage:", "完成进度:"); }
 
+Message DisconnectedMessage()
+{
+    return Message::Pair("The radio or the programming cable was disconnected.", "对讲机或写频线已断开。",
+                         Message::Icon::Error);
+}
+
+Message PartialWriteMessage()
+{
+    return Message::Pair("The write stopped part-way: the radio now holds only part of the new data.\r\n"
+                         "Write the data to the radio again.",
+                         "写频中途停止：对讲机中只有部分新数据。\r\n请重新写入对讲机。", Message::Icon::Error);
+}
+
 }  // namespace tq8615

@@ -39,6 +39,10 @@ Message VersionWrongMessage();
 Message BandErrorMessage();
 Message ProgressCaption(RunKind kind);
 Message ProgressLabel();
+// The line was lost during a run (a cable pulled, a device gone).
+Message DisconnectedMessage();
+// A write ended after data blocks had gone out.
+Message PartialWriteMessage();
 
 // Language keys of section "OTHER" that the run shows.
 enum RunTextKey : int {
