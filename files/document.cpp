@@ -1,5 +1,6 @@
 #include "files/document.h"
 #include "files/atomic_file.h"
+#include "model/channel_repair.h"
 
 #include <cstring>
 #include <fstream>
@@ -169,10 +170,12 @@ bool Document::SaveDataFile(const std::filesystem::path& path, MessageSink& sink
     return true;
 }
 
-void Document::AcceptRadioRead(int bandPlanIndex, RadioImage& image)
+void Document::AcceptRadioRead(int bandPlanIndex, RadioImage& image, MessageSink& sink)
 {
     AdoptRadioBand(Model, bandPlanIndex);
     DecodeImageToModel(Model, image);
+    if (const auto repaired = RepairDecodedChannels(Model); !repaired.empty())
+        sink.show(RepairedChannelsMessage(repaired));
     ModelModified = true;
     CurrentFileName = kUntitledFileName;
     TakeSnapshot();
