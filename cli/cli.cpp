@@ -42,8 +42,12 @@ std::filesystem::path ProgramFolder()
 
 std::string EnglishText(int key)
 {
-    static const auto file = ProgramFolder() / "language" / "english.ini";
-    return ReadIniValue(file, "OTHER", std::to_string(key)).value_or("");
+    static const IniFile file = [] {
+        IniFile ini;
+        ini.load(ProgramFolder() / "language" / "english.ini");
+        return ini;
+    }();
+    return file.value("OTHER", std::to_string(key)).value_or("");
 }
 
 void StderrSink::show(const Message& message)

@@ -45,6 +45,9 @@ void TerminalRunUi::show(const Message& message)
         std::cerr << '\n';
     progressShown_ = false;
     StderrSink().show(message);
+    // The run asks no more than this; a terminal user must know the answer it took.
+    if (message == ModelWrongMessage())
+        std::cerr << "Answered No: the tool never reads or writes a radio of another model.\n";
 }
 
 void TerminalRunUi::progressOpened(RunKind kind) { caption_ = ProgressCaption(kind).english; }
@@ -74,8 +77,10 @@ std::optional<std::string> TerminalRunUi::askPassword(const std::string& preset)
 bool TerminalRunUi::askRetry(const Message& question)
 {
     show(question);
-    if (retriesLeft_ <= 0)
+    if (retriesLeft_ <= 0) {
+        std::cerr << "Answered Cancel (--retries N answers Retry N times).\n";
         return false;
+    }
     --retriesLeft_;
     std::cerr << "retrying\n";
     return true;
