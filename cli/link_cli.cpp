@@ -1,5 +1,6 @@
 #include "cli/link_cli.h"
 
+#include "cli/terminal_text.h"
 #include "link/serial_ports.h"
 #include "link/serial_transport.h"
 
@@ -86,7 +87,17 @@ bool TerminalRunUi::askRetry(const Message& question)
     return true;
 }
 
-void TerminalRunUi::showEmbeddedInfo(const EmbeddedInfo& info) { std::cout << EmbeddedInfoEnglishText(info) << std::flush; }
+void TerminalRunUi::showEmbeddedInfo(const EmbeddedInfo& info)
+{
+    // The radio's texts are whatever its memory holds: each one escaped on its own line.
+    EmbeddedInfo shown = info;
+    for (std::string* text : {&shown.RadioType, &shown.RadioVersion, &shown.RfFirmware, &shown.LcdFirmware,
+                              &shown.UserCode, &shown.AreaCode, &shown.SerialNumber, &shown.ProductedDate,
+                              &shown.ManufactureCode, &shown.MaintainedDate, &shown.DealerCode, &shown.StockDate,
+                              &shown.SellDate, &shown.Seller, &shown.Description})
+        *text = TerminalText(*text);
+    std::cout << EmbeddedInfoEnglishText(shown) << std::flush;
+}
 
 int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start)
 {
