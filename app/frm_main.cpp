@@ -597,7 +597,7 @@ void frmMain::mnuProRead_Click()
     if (!offerSave(ctx_.language.LangText(TextKey::SaveFirstQuestion), false))
         return;
     radio_.startRead(ctx_.comPort, [this](int band, RadioImage& image) {
-        ctx_.document.AcceptRadioRead(band, image);
+        ctx_.document.AcceptRadioRead(band, image, *sink_);
         untitled_ = true;
         LoadShowTree();
         ShowListByData();

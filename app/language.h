@@ -53,7 +53,8 @@ private:
 
 // Gives a window its texts: its caption from its "tag" property, its font from keys 20/21,
 // and every child widget and action the text of its "tag" (and the tool tip of its
-// "toolTipKey"). Controls without a numeric tag keep their text.
+// "toolTipKey", the accessible name of its "accessibleNameKey"). Controls without a numeric
+// tag keep their text.
 void ApplyLanguage(QWidget* window, const Language& language);
 
 // A menu caption as a tool tip: without its "&" mnemonic, "(&N)" or trailing "...".

@@ -136,10 +136,11 @@ bool CheckFactoryMarker(const QString& programFolder)
     QByteArray record = f.read(128);
     if (record.size() < 128)
         return false;  // a short file has no complete first record
-    if (const qsizetype nul = record.indexOf('\0'); nul >= 0)
-        record.truncate(nul);
+    // Trailing spaces go first, then the text ends at its first NUL: spaces before a NUL stay.
     while (record.endsWith(' '))
         record.chop(1);
+    if (const qsizetype nul = record.indexOf('\0'); nul >= 0)
+        record.truncate(nul);
     return record == "ZK4471_3186_Workshop_ModeMarker9";
 }
 

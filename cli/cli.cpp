@@ -42,8 +42,12 @@ std::filesystem::path ProgramFolder()
 
 std::string EnglishText(TextKey key)
 {
-    static const auto file = ProgramFolder() / "language" / "english.ini";
-    return ReadIniValue(file, SectionName(SectionOf(key)), KeyText(key)).value_or("");
+    static const IniFile file = [] {
+        IniFile ini;
+        ini.load(ProgramFolder() / "language" / "english.ini");
+        return ini;
+    }();
+    return file.value(SectionName(SectionOf(key)), KeyText(key)).value_or("");
 }
 
 void StderrSink::show(const Message& message)

@@ -35,7 +35,8 @@ struct Command {
 
 std::filesystem::path ProgramFolder();
 
-// English text of a language key, from the English language file beside the program.
+// English text of a language key, from the English language file beside the program
+// (read once).
 std::string EnglishText(TextKey key);
 
 // Prints every message as one line on standard error.

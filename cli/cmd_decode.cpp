@@ -1,5 +1,5 @@
 #include "cli/cli.h"
-#include "files/document.h"
+#include "cli/output_file.h"
 
 #include <fstream>
 #include <system_error>
@@ -18,6 +18,8 @@ Command DecodeCommand()
                 if (!out || args.positional.size() != 1)
                     return Fail("usage: tq8615-cli decode IMAGE.bin [--band N] -o FILE.dat");
                 const std::filesystem::path in = args.positional[0];
+                if (auto problem = OutputProblem(*out, in))
+                    return Fail(*problem);
                 std::error_code ec;
                 if (std::filesystem::file_size(in, ec) != kImageSize || ec)
                     return Fail("the image must be exactly " + std::to_string(kImageSize) + " bytes");
@@ -28,8 +30,8 @@ Command DecodeCommand()
                     return Fail("file error.");
                 Document doc(ProgramFolder());
                 doc.BuildDefaultModel(*band);
-                doc.AcceptRadioRead(*band, image);
                 StderrSink sink;
+                doc.AcceptRadioRead(*band, image, sink);
                 return doc.SaveDataFile(*out, sink) ? 0 : 1;
             }};
 }

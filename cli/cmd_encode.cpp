@@ -1,6 +1,5 @@
 #include "cli/cli.h"
-#include "files/atomic_file.h"
-#include "files/document.h"
+#include "cli/output_file.h"
 
 namespace tq8615::cli {
 
@@ -11,6 +10,8 @@ Command EncodeCommand()
                 auto out = args.option("-o");
                 if (!out || args.positional.size() != 1)
                     return Fail("usage: tq8615-cli encode FILE.dat -o IMAGE.bin");
+                if (auto problem = OutputProblem(*out, args.positional[0]))
+                    return Fail(*problem);
                 Document doc(ProgramFolder());
                 StderrSink sink;
                 if (!doc.OpenDataFile(args.positional[0], sink))
@@ -20,9 +21,7 @@ Command EncodeCommand()
                 ClearImage(image, map);
                 if (!EncodeModelToImage(doc.Model, image, map, sink))
                     return 1;
-                if (!WriteFileAtomically(*out, image.bytes().data(), image.bytes().size()))
-                    return Fail("file error.");
-                return 0;
+                return SaveOutput(*out, image.bytes().data(), image.bytes().size()) ? 0 : 1;
             }};
 }
 

@@ -1,5 +1,5 @@
 #include "cli/cli.h"
-#include "files/document.h"
+#include "cli/output_file.h"
 
 namespace tq8615::cli {
 
@@ -13,6 +13,8 @@ Command NewCommand()
                     return 2;
                 if (!out || !args.positional.empty())
                     return Fail("usage: tq8615-cli new [--band N] -o FILE.dat");
+                if (auto problem = OutputProblem(*out))
+                    return Fail(*problem);
                 Document doc(ProgramFolder());
                 doc.BuildDefaultModel(*band);
                 StderrSink sink;

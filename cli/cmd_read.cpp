@@ -1,5 +1,5 @@
 #include "cli/link_cli.h"
-#include "files/document.h"
+#include "cli/output_file.h"
 
 namespace tq8615::cli {
 
@@ -11,6 +11,9 @@ Command ReadCommand()
                 auto out = args.option("-o");
                 if (!out || !args.positional.empty())
                     return Fail("usage: tq8615-cli read --port PORT [--password TEXT] [--retries N] -o FILE.dat");
+                // A read takes half a minute: learn that its result cannot be saved first.
+                if (auto problem = OutputProblem(*out))
+                    return Fail(*problem);
                 auto options = ParseRadioOptions(args);
                 if (!options)
                     return 2;
@@ -20,14 +23,14 @@ Command ReadCommand()
                 const int status = ExecuteRun(*options, ui, [&](ProgrammingRun& run) {
                     return run.startRead([&](int band, RadioImage& image) {
                         doc.BuildDefaultModel(band);
-                        doc.AcceptRadioRead(band, image);
+                        StderrSink sink;
+                        doc.AcceptRadioRead(band, image, sink);
                         accepted = true;
                     });
                 });
                 if (status != 0 || !accepted)
                     return 1;
-                StderrSink sink;
-                return doc.SaveDataFile(*out, sink) ? 0 : 1;
+                return SaveReadData(doc, *out) ? 0 : 1;
             }};
 }
 

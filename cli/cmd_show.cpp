@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "cli/terminal_text.h"
 #include "files/document.h"
 #include "model/channel_display.h"
 
@@ -13,7 +14,7 @@ std::string OneLine(std::string text)
 {
     std::replace(text.begin(), text.end(), '\r', ' ');
     text.erase(std::remove(text.begin(), text.end(), '\n'), text.end());
-    return text;
+    return TerminalText(text);
 }
 
 // Display width of UTF-8 text: one column per character.
@@ -58,13 +59,17 @@ Command ShowCommand()
                 for (auto& h : header)
                     h = OneLine(h);
                 rows.push_back(header);
-                for (const ChannelRecord* r : channels)
-                    rows.push_back(ChannelRowTexts(*r, EnglishText, sink));
+                for (const ChannelRecord* r : channels) {
+                    auto cells = ChannelRowTexts(*r, EnglishText, sink);
+                    for (auto& cell : cells)
+                        cell = TerminalText(cell);
+                    rows.push_back(cells);
+                }
                 std::array<std::size_t, kGridColumns> widths{};
                 for (const auto& row : rows)
                     for (std::size_t c = 0; c < row.size(); ++c)
                         widths[c] = std::max(widths[c], Width(row[c]));
-                std::cout << "Band plan " << doc.Model.Band.BandPlanIndex << ": " << doc.Model.Band.BandPlanText << '\n';
+                std::cout << "Band plan " << doc.Model.Band.BandPlanIndex << ": " << TerminalText(doc.Model.Band.BandPlanText) << '\n';
                 for (const auto& row : rows)
                     PrintRow(row, widths);
                 return 0;

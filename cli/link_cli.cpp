@@ -1,5 +1,6 @@
 #include "cli/link_cli.h"
 
+#include "cli/terminal_text.h"
 #include "link/run_to_end.h"
 #include "link/serial_ports.h"
 #include "link/serial_transport.h"
@@ -45,6 +46,9 @@ void TerminalRunUi::show(const Message& message)
         std::cerr << '\n';
     progressShown_ = false;
     StderrSink().show(message);
+    // The run asks no more than this; a terminal user must know the answer it took.
+    if (message == ModelWrongMessage())
+        std::cerr << "Answered No: the tool never reads or writes a radio of another model.\n";
 }
 
 void TerminalRunUi::progressOpened(RunKind kind) { caption_ = ProgressCaption(kind).english; }
@@ -74,14 +78,26 @@ std::optional<std::string> TerminalRunUi::askPassword(const std::string& preset)
 bool TerminalRunUi::askRetry(const Message& question)
 {
     show(question);
-    if (retriesLeft_ <= 0)
+    if (retriesLeft_ <= 0) {
+        std::cerr << "Answered Cancel (--retries N answers Retry N times).\n";
         return false;
+    }
     --retriesLeft_;
     std::cerr << "retrying\n";
     return true;
 }
 
-void TerminalRunUi::showEmbeddedInfo(const EmbeddedInfo& info) { std::cout << EmbeddedInfoEnglishText(info) << std::flush; }
+void TerminalRunUi::showEmbeddedInfo(const EmbeddedInfo& info)
+{
+    // The radio's texts are whatever its memory holds: each one escaped on its own line.
+    EmbeddedInfo shown = info;
+    for (std::string* text : {&shown.RadioType, &shown.RadioVersion, &shown.RfFirmware, &shown.LcdFirmware,
+                              &shown.UserCode, &shown.AreaCode, &shown.SerialNumber, &shown.ProductedDate,
+                              &shown.ManufactureCode, &shown.MaintainedDate, &shown.DealerCode, &shown.StockDate,
+                              &shown.SellDate, &shown.Seller, &shown.Description})
+        *text = TerminalText(*text);
+    std::cout << EmbeddedInfoEnglishText(shown) << std::flush;
+}
 
 int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start)
 {

@@ -1,5 +1,6 @@
 #include "files/document.h"
 #include "files/atomic_file.h"
+#include "model/channel_repair.h"
 
 #include <cstring>
 #include <fstream>
@@ -110,6 +111,7 @@ void Document::LoadBandDefaultFile(const std::filesystem::path& path)
     }
     snapshot_ = bytes;
     RestoreSnapshot();
+    TakeSnapshot();  // the header as the program writes it, so a clean load is unmodified
 }
 
 bool Document::OpenDataFile(const std::filesystem::path& path, MessageSink& sink)
@@ -144,6 +146,9 @@ bool Document::OpenDataFile(const std::filesystem::path& path, MessageSink& sink
     }
     snapshot_ = bytes;
     RestoreSnapshot();
+    // A header spelled differently ("TQ8615" and NULs) is the same data: compare later
+    // edits with the header as a save writes it.
+    TakeSnapshot();
     CurrentFileName = path.string();
     ModelModified = false;
     return true;
@@ -154,8 +159,9 @@ bool Document::SaveDataFile(MessageSink& sink) { return SaveDataFile(CurrentFile
 bool Document::SaveDataFile(const std::filesystem::path& path, MessageSink& sink)
 {
     const DataFileBytes bytes = SnapshotOfModel();
-    if (!WriteFileAtomically(path, bytes.data(), bytes.size())) {
-        sink.show(FileErrorMessage());
+    std::error_code error;
+    if (!WriteFileAtomically(path, bytes.data(), bytes.size(), error)) {
+        sink.show(FileErrorMessage(path.string(), error.message()));
         return false;
     }
     snapshot_ = bytes;
@@ -164,10 +170,12 @@ bool Document::SaveDataFile(const std::filesystem::path& path, MessageSink& sink
     return true;
 }
 
-void Document::AcceptRadioRead(int bandPlanIndex, RadioImage& image)
+void Document::AcceptRadioRead(int bandPlanIndex, RadioImage& image, MessageSink& sink)
 {
     AdoptRadioBand(Model, bandPlanIndex);
     DecodeImageToModel(Model, image);
+    if (const auto repaired = RepairDecodedChannels(Model); !repaired.empty())
+        sink.show(RepairedChannelsMessage(repaired));
     ModelModified = true;
     CurrentFileName = kUntitledFileName;
     TakeSnapshot();

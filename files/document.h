@@ -39,7 +39,8 @@ public:
     void TakeSnapshot();
 
     // The sequence after a successful radio read of an image from a radio of this band.
-    void AcceptRadioRead(int bandPlanIndex, RadioImage& image);
+    // Values outside the radio's tables are brought into range; `sink` hears which channels.
+    void AcceptRadioRead(int bandPlanIndex, RadioImage& image, MessageSink& sink);
 
     // The bytes a save would write now.
     DataFileBytes FileBytes() const;

@@ -29,21 +29,14 @@ std::string JoinKey(std::string_view section, std::string_view key)
     return Lower(Trim(section)) + '\n' + Lower(Trim(key));
 }
 
+// As profile strings are read: surrounding spaces go, one pair of enclosing quotes goes
+// (and the spaces inside it), and a backslash is an ordinary character.
 std::string Cooked(std::string_view v)
 {
     v = Trim(v);
     if (v.size() >= 2 && v.front() == '"' && v.back() == '"')
-        v = v.substr(1, v.size() - 2);
-    std::string out;
-    for (std::size_t i = 0; i < v.size(); ++i) {
-        if (v[i] == '\\' && i + 1 < v.size() && v[i + 1] == 'n') {
-            out += '\n';
-            ++i;
-        } else {
-            out += v[i];
-        }
-    }
-    return out;
+        v = Trim(v.substr(1, v.size() - 2));
+    return std::string(v);
 }
 
 }  // namespace

@@ -17,8 +17,8 @@ public:
     void parse(std::string_view utf8);
 
     // Section and key names compare without regard to case, as profile strings do; the first
-    // occurrence of a key wins. A value loses one pair of surrounding double quotes, and the
-    // two characters "\n" in it become a line break.
+    // occurrence of a key wins. A value loses one pair of surrounding double quotes and the
+    // spaces around and inside them; there are no escape sequences ("\n" stays two characters).
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     bool empty() const { return values_.empty(); }
 

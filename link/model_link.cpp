@@ -1,4 +1,5 @@
 #include "link/model_link.h"
+#include "model/channel_check.h"
 
 namespace tq8615 {
 
@@ -19,6 +20,10 @@ WriteRequest WriteRequestFor(EditingModel& model)
     request.bandPlanIndex = model.Band.BandPlanIndex;
     request.channelsInUse = ChannelsInUse(model);
     request.encode = [&model](RadioImage& image, BlockUsageMap& usage, MessageSink& sink) {
+        if (const auto faults = CheckChannelsForWrite(model, model.Band); !faults.empty()) {
+            sink.show(ChannelFaultsMessage(faults));
+            return false;
+        }
         return EncodeModelToImage(model, image, usage, sink);
     };
     return request;

@@ -9,8 +9,9 @@ namespace tq8615 {
 // Memory channels 1..200 that the channel list holds (bit n-1 for channel n).
 std::bitset<kChannelSlots> ChannelsInUse(const ChannelTable& channels);
 
-// The write of `model`: its band plan, its channels, and its encoder. The model must outlive
-// the start of the run (the encoder runs inside startWrite).
+// The write of `model`: its band plan, its channels, and its encoder, which first refuses
+// channels the radio cannot take. The model must outlive the start of the run (the encoder
+// runs inside startWrite).
 WriteRequest WriteRequestFor(EditingModel& model);
 
 }  // namespace tq8615

@@ -72,6 +72,7 @@ bool ProgrammingRun::startWrite(WriteRequest request)
     if (!begin(RunKind::Write, 0, kImageEndAddress) || !confirmStart(WritePrompt()))
         return false;
     ClearImage(image_, usage_);
+    blocksWritten_ = 0;
     const bool encodeOk = request.encode ? request.encode(image_, usage_, ui_) : true;
     writeBand_ = request.bandPlanIndex;
     planner_.planWrite(request.channelsInUse);
@@ -127,8 +128,9 @@ bool ProgrammingRun::sendFrame(const QByteArray& frame, int expectedReplyLength,
     return true;
 }
 
-// The line broke or could not be written: waiting for replies that cannot come would only
-// end in the Retry question, so the run ends at once.
+// The line broke or could not be written or opened again: waiting for replies that cannot
+// come would only end in the Retry question, so the run ends at once. The port opened
+// when the run began, so it is the radio or cable that went, not a wrong port.
 void ProgrammingRun::failOnPort()
 {
     if (!isActive())
@@ -136,7 +138,7 @@ void ProgrammingRun::failOnPort()
     WaitTimer.stop();
     port_.close();
     askUser([&] {
-        ui_.show(Message::Key(TextKey::PortError));
+        ui_.show(DisconnectedMessage());
         return true;
     });
     endRun(false);
@@ -225,6 +227,7 @@ void ProgrammingRun::writeNextBlock()
     for (int i = 0; i < kWriteBlockSize; ++i)
         data[i] = image_.at(vars_.CurrentAddress + i);
     blockInFlight_ = true;
+    ++blocksWritten_;
     sendFrame(WriteFrame(vars_.CurrentAddress, data), 1, false, false);
 }
 
@@ -429,6 +432,8 @@ void ProgrammingRun::endRun(bool success)
         case RunKind::None:
             break;
         }
+    } else if (kind == RunKind::Write && blocksWritten_ > 0) {
+        ui_.show(PartialWriteMessage());
     } else {
         const TextKey key = kind == RunKind::Read ? TextKey::ReadFailed : kind == RunKind::Write ? TextKey::WriteFailed : TextKey::InfoFailed;
         ui_.show(Message::Key(key));

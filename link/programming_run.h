@@ -132,6 +132,7 @@ private:
     bool waitingForUser_ = false;
     bool blockInFlight_ = false;   // the last frame sent is a data block request or write
     bool blockCounted_ = false;    // ... and it was counted for progress
+    int blocksWritten_ = 0;        // data blocks sent in this write: the radio may hold them
 };
 
 }  // namespace tq8615

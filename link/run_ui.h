@@ -42,5 +42,9 @@ inline Message ProgressCaption(RunKind kind)
     return Message::Builtin(kind == RunKind::Write ? BuiltinText::WriteCommand : BuiltinText::ReadCommand);
 }
 inline Message ProgressLabel() { return Message::Builtin(BuiltinText::ProgressLabel); }
+// The line was lost during a run (a cable pulled, a device gone).
+inline Message DisconnectedMessage() { return Message::Builtin(BuiltinText::Disconnected, Message::Icon::Error); }
+// A write ended after data blocks had gone out.
+inline Message PartialWriteMessage() { return Message::Builtin(BuiltinText::PartialWrite, Message::Icon::Error); }
 
 }  // namespace tq8615

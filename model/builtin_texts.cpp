@@ -8,7 +8,7 @@ namespace tq8615 {
 namespace {
 
 // In the order of BuiltinText.
-constexpr std::array<TextPair, 37> kPairs = {{
+constexpr std::array<TextPair, 41> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -46,8 +46,15 @@ constexpr std::array<TextPair, 37> kPairs = {{
     {"Seller", "经手人"},
     {"LCD FW", "LCD固件"},
     {"Dealer Information", "经销商信息"},
+    {"The radio or the programming cable was disconnected.", "对讲机或写频线已断开。"},
+    {"The write stopped part-way: the radio now holds only part of the new data.\r\n"
+     "Write the data to the radio again.",
+     "写频中途停止：对讲机中只有部分新数据。\r\n请重新写入对讲机。"},
+    {"These channels cannot be written to the radio (channel: field):", "以下信道无法写入对讲机（信道：字段）："},
+    {"These channels held sub-audio codes outside the tone tables; they now hold the first code of the table: ",
+     "以下信道的亚音码超出码表范围，已改为码表的第一个码："},
 }};
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::DealerInformation) + 1,
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::ChannelsRepaired) + 1,
               "one pair for every built-in text");
 
 }  // namespace

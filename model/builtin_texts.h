@@ -12,6 +12,8 @@ enum class BuiltinText {
     EmbeddedMessage, AreaCode, ManufactureCode, RadioType, Frequency, SerialNumber,
     ProductionDate, MaintenanceDate, MaintenanceReason, Description, RfFirmware, UserCode,
     DealerCode, StockDate, SellDate, Seller, LcdFirmware, DealerInformation,
+    // Failures the data side and the link report, followed by their details.
+    Disconnected, PartialWrite, ChannelsNotWritable, ChannelsRepaired,
 };
 
 struct TextPair {

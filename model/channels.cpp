@@ -1,4 +1,5 @@
 #include "model/channels.h"
+#include "model/channel_check.h"
 #include "model/freq_codec.h"
 #include "model/text_util.h"
 
@@ -165,8 +166,16 @@ int ChannelSlotAddress(int number)
 void EncodeChannels(const ChannelTable& channels, RadioImage& image, BlockUsageMap& map)
 {
     MarkBlocks(map, kInUseMap, 64);
-    for (int i = 0; i < channels.ChannelCount; ++i)
-        EncodeOne(channels.ChannelList[static_cast<std::size_t>(i)], image, map);
+    for (int i = 0; i < channels.ChannelCount; ++i) {
+        const ChannelRecord& r = channels.ChannelList[static_cast<std::size_t>(i)];
+        try {
+            EncodeOne(r, image, map);
+        } catch (const EncodeError& e) {
+            const auto fields = FieldsOutsideSlot(r);
+            throw EncodeError("channel " + std::to_string(r.ChannelNumber) + ": "
+                              + (fields.empty() ? std::string(e.what()) : fields.front()));
+        }
+    }
 }
 
 void DecodeChannels(ChannelTable& channels, const RadioImage& image)

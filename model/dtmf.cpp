@@ -162,10 +162,16 @@ void DecodeDtmf(DtmfSettings& s, RadioImage& image)
 
 void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map)
 {
+    // Each key is read once and travels with its entry (the sort compared thousands of times).
+    std::array<long, kCommuBookSize> keys{};
+    for (std::size_t i = 0; i < book.size(); ++i)
+        keys[i] = BookKey(book[i]);
     for (std::size_t i = 0; i + 1 < book.size(); ++i)
         for (std::size_t j = i + 1; j < book.size(); ++j)
-            if (BookKey(book[j]) < BookKey(book[i]))
+            if (keys[j] < keys[i]) {
                 std::swap(book[i], book[j]);
+                std::swap(keys[i], keys[j]);
+            }
     for (int e = 0; e < kCommuBookSize; ++e) {
         const CommuBookEntry& entry = book[static_cast<std::size_t>(e)];
         std::string id = entry.CallId.trimmed();

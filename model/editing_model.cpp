@@ -60,8 +60,9 @@ bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& m
     for (const auto& [failureText, encode] : encoders) {
         try {
             encode();
-        } catch (const std::exception&) {  // EncodeError, or an address outside the image
-            sink.show(Message::Fixed(failureText, Message::Icon::Error));
+        } catch (const std::exception& e) {  // EncodeError, or an address outside the image
+            // The routine first, then what failed in it, so the user knows what to fix.
+            sink.show(Message::Fixed(std::string(failureText) + "\n" + e.what(), Message::Icon::Error));
             return false;
         }
     }

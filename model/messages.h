@@ -17,10 +17,11 @@ struct Message {
     std::string chinese;      // the Chinese element of a built-in pair; empty for fixed texts
 
     static Message Fixed(std::string text, Icon icon = Icon::None) { return {icon, {}, std::move(text), {}}; }
-    static Message Builtin(BuiltinText text, Icon icon = Icon::None)
+    // A built-in text, followed in both languages by `detail` (a path, a list of channels).
+    static Message Builtin(BuiltinText text, Icon icon = Icon::None, const std::string& detail = {})
     {
         const TextPair& pair = PairOf(text);
-        return {icon, {}, pair.english, pair.chinese};
+        return {icon, {}, pair.english + detail, pair.chinese + detail};
     }
     static Message Key(TextKey key, Icon icon = Icon::Warning) { return {icon, key, {}, {}}; }
     bool operator==(const Message&) const = default;
@@ -41,5 +42,10 @@ public:
 
 // Built-in texts that the data side reports.
 inline Message FileErrorMessage() { return Message::Builtin(BuiltinText::FileError, Message::Icon::Error); }
+// The same text, then the file and the system's reason, so the user can act on it.
+inline Message FileErrorMessage(const std::string& path, const std::string& reason)
+{
+    return Message::Builtin(BuiltinText::FileError, Message::Icon::Error, "\n" + path + ": " + reason);
+}
 
 }  // namespace tq8615

@@ -83,8 +83,9 @@ bool loadFile(const std::string& path, uint8_t* data, std::size_t size)
 
 void saveFile(const std::string& path, const uint8_t* data, std::size_t size)
 {
-    if (!path.empty() && !tq8615::WriteFileAtomically(path, data, size))
-        std::fprintf(stderr, "radiosim: cannot write %s\n", path.c_str());
+    std::error_code error;
+    if (!path.empty() && !tq8615::WriteFileAtomically(path, data, size, error))
+        std::fprintf(stderr, "radiosim: cannot write %s: %s\n", path.c_str(), error.message().c_str());
 }
 
 bool parseInt(const char* text, int& value)

@@ -57,21 +57,23 @@ TEST(ChannelCodec, SlotBytes)
 
 TEST(ChannelCodec, FieldsThatDoNotFitFailTheEncoder)
 {
-    struct Case { const char* what; void (*spoil)(ChannelRecord&); };
+    // The message names the routine, then the channel and the field.
+    struct Case { const char* detail; void (*spoil)(ChannelRecord&); };
     const Case cases[] = {
-        {"shift", [](ChannelRecord& r) { r.ShiftMode = 4; }},
-        {"dtmf index", [](ChannelRecord& r) { r.DtmfIndex = 16; }},
-        {"dcs", [](ChannelRecord& r) { r.EncodeDcs = 208; }},
-        {"ctcss", [](ChannelRecord& r) { r.DecodeCtcss = 256; }},
-        {"in use", [](ChannelRecord& r) { r.ChannelInUse = 2; }},
-        {"frequency", [](ChannelRecord& r) { r.RxFreq = "04350X000"; }},
-        {"negative", [](ChannelRecord& r) { r.Power = -1; }},
+        {"channel 1: ShiftMode", [](ChannelRecord& r) { r.ShiftMode = 4; }},
+        {"channel 1: DtmfIndex", [](ChannelRecord& r) { r.DtmfIndex = 16; }},
+        {"channel 1: EncodeDcs", [](ChannelRecord& r) { r.EncodeDcs = 208; }},
+        {"channel 1: DecodeCtcss", [](ChannelRecord& r) { r.DecodeCtcss = 256; }},
+        {"channel 1: ChannelInUse", [](ChannelRecord& r) { r.ChannelInUse = 2; }},
+        {"channel 1: RxFreq", [](ChannelRecord& r) { r.RxFreq = "04350X000"; }},
+        {"channel 1: Power", [](ChannelRecord& r) { r.Power = -1; }},
+        {"channel 204: ChannelNumber", [](ChannelRecord& r) { r.ChannelNumber = 204; }},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.detail);
         ChannelRecord r = NewChannelWithFreq(1, "435");
         c.spoil(r);
-        test::EncodeFailing(OneChannel(r), "SetCommDataByFrequencyError");
+        test::EncodeFailing(OneChannel(r), "SetCommDataByFrequencyError", c.detail);
     }
 }
 

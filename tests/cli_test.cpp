@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 #include "support/fixtures.h"
 
@@ -73,7 +74,8 @@ TEST(Cli, FailuresLeaveNoFile)
         {"decode " + Q(dir / "short.bin") + " -o " + Q(dir / "out"), "12960"},
         {"new --band 3 -o " + Q(dir / "out"), "band plan"},
         {"new", "usage"},
-        {"new -o " + Q(dir / "missing" / "out"), "file error."},
+        {"new -o " + Q(dir / "missing" / "out"), "No such file or directory"},
+        {"read --port ttyS0 -o " + Q(dir / "missing" / "out"), "No such file or directory"},
         {"frobnicate", "unknown command"},
         {"encode " + Q(dir / "short.dat") + " --bogus 1", "unknown option"},
     };
@@ -96,4 +98,56 @@ TEST(Cli, Help)
     Result one = RunCli("decode --help");
     EXPECT_EQ(one.status, 0);
     EXPECT_NE(one.output.find("--band"), std::string::npos);
+}
+
+TEST(Cli, OutputThatIsTheInputIsRefused)
+{
+    TempDir dir;
+    ASSERT_EQ(RunCli("new -o " + Q(dir / "a.dat")).status, 0);
+    ASSERT_EQ(RunCli("encode " + Q(dir / "a.dat") + " -o " + Q(dir / "a.bin")).status, 0);
+    std::filesystem::create_symlink(dir / "a.dat", dir / "link.dat");
+    std::filesystem::create_hard_link(dir / "a.bin", dir / "hard.bin");
+    const std::string data = ReadAll(dir / "a.dat"), image = ReadAll(dir / "a.bin");
+    const std::string cases[] = {
+        "encode " + Q(dir / "a.dat") + " -o " + Q(dir / "a.dat"),
+        "encode " + Q(dir / "a.dat") + " -o " + Q(dir.path() / "." / "a.dat"),
+        "encode " + Q(dir / "link.dat") + " -o " + Q(dir / "a.dat"),
+        "decode " + Q(dir / "a.bin") + " -o " + Q(dir / "a.bin"),
+        "decode " + Q(dir / "hard.bin") + " -o " + Q(dir / "a.bin"),
+    };
+    for (const std::string& arguments : cases) {
+        SCOPED_TRACE(arguments);
+        Result r = RunCli(arguments);
+        EXPECT_NE(r.status, 0);
+        EXPECT_NE(r.output.find("the output is the input file"), std::string::npos) << r.output;
+    }
+    EXPECT_EQ(ReadAll(dir / "a.dat"), data);
+    EXPECT_EQ(ReadAll(dir / "a.bin"), image);
+}
+
+TEST(Cli, SaveFailureSaysWhereAndWhy)
+{
+    TempDir dir;
+    ASSERT_EQ(RunCli("new -o " + Q(dir / "a.dat")).status, 0);
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    Result r = RunCli("encode " + Q(dir / "a.dat") + " -o " + Q(dir / "fifo"));
+    EXPECT_NE(r.status, 0);
+    EXPECT_NE(r.output.find((dir / "fifo").string() + ": not a regular file"), std::string::npos) << r.output;
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo"));
+}
+
+TEST(Cli, ShowEscapesControlCharactersAndInvalidText)
+{
+    TempDir dir;
+    ASSERT_EQ(RunCli("new --band 1 -o " + Q(dir / "a.dat")).status, 0);
+    std::string bytes = ReadAll(dir / "a.dat");
+    // Channel 1's name: ESC [ 2 J and a byte that is not UTF-8.
+    bytes.replace(kDataRecordSize + 66, 4, "\x1b[2J");
+    bytes[kDataRecordSize + 70] = static_cast<char>(0xFF);
+    test::WriteAll(dir / "a.dat", bytes);
+    Result shown = RunCli("show " + Q(dir / "a.dat"));
+    ASSERT_EQ(shown.status, 0) << shown.output;
+    EXPECT_EQ(shown.output.find('\x1b'), std::string::npos);
+    EXPECT_EQ(shown.output.find('\xFF'), std::string::npos);
+    EXPECT_NE(shown.output.find("\\x1b[2J\\xff"), std::string::npos) << shown.output;
 }

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "files/document.h"
+#include "model/channel_repair.h"
 #include "support/fixtures.h"
 
 using namespace tq8615;
@@ -195,6 +196,18 @@ TEST(DataFile, ModelNameEndingInNulsIsAccepted)
     bytes[6] = bytes[7] = '\0';
     WriteAll(dir / "a.dat", bytes);
     EXPECT_TRUE(doc.OpenDataFile(dir / "a.dat", sink));
+    EXPECT_FALSE(doc.IsModelModified());
+
+    // The same name in a band default file: the fresh model is unmodified too.
+    const std::filesystem::path program = dir / "program";
+    std::filesystem::create_directories(program / "Init");
+    bytes[8] = 1;
+    bytes[9] = 0;
+    WriteAll(program / "Init" / "TQ8615_1.dat", bytes);
+    Document fresh(program);
+    fresh.BuildDefaultModel(1);
+    EXPECT_EQ(fresh.Model.Band.BandPlanIndex, 1);
+    EXPECT_FALSE(fresh.IsModelModified());
 }
 
 TEST(DataFile, GarbageWithAValidHeaderOpensSafely)
@@ -228,11 +241,14 @@ TEST(DataFile, FailedSaveKeepsThePreviousFile)
     const std::string before = ReadAll(dir / "keep.dat");
     doc.Model.Options.KeyBeep = 5;
     doc.ModelModified = true;
-    std::filesystem::create_directory(dir / "keep.dat.saving");  // the temporary cannot be made
     CollectingSink failed;
-    EXPECT_FALSE(doc.SaveDataFile(failed));
+    {
+        test::FileSizeLimit full(1000);
+        EXPECT_FALSE(doc.SaveDataFile(failed));
+    }
     ASSERT_EQ(failed.messages.size(), 1u);
-    EXPECT_EQ(failed.messages[0].english, "file error.");
+    EXPECT_EQ(failed.messages[0].english, "file error.\n" + (dir / "keep.dat").string() + ": File too large");
+    EXPECT_EQ(failed.messages[0].chinese, "文件错误。\n" + (dir / "keep.dat").string() + ": File too large");
     EXPECT_EQ(ReadAll(dir / "keep.dat"), before);
     EXPECT_TRUE(doc.ModelModified);
     EXPECT_TRUE(doc.IsModelModified());
@@ -271,11 +287,61 @@ TEST(DataFile, RadioReadBecomesAnUntitledModel)
     Document doc;
     doc.BuildDefaultModel(2);
     doc.CurrentFileName = "/somewhere/old.dat";
-    doc.AcceptRadioRead(0, image);
+    CollectingSink sink;
+    doc.AcceptRadioRead(0, image, sink);
+    EXPECT_TRUE(sink.messages.empty());
     EXPECT_EQ(doc.Model.Band.BandPlanIndex, 0);
     EXPECT_EQ(doc.Model.Band.RxHigh[kVhf], 148);
     EXPECT_EQ(doc.CurrentFileName, "new.dat");
     EXPECT_TRUE(doc.ModelModified);
     EXPECT_FALSE(doc.IsModelModified());
     EXPECT_EQ(doc.Model.ChannelCount, kMaxChannels);
+}
+
+TEST(DataFile, RadioReadRepairsWhatTheEncoderWouldRefuse)
+{
+    // A DCS index byte of 0xF0 in channel 1: the data must still go back to the radio.
+    RadioImage image = test::Encode(test::RichModel(0));
+    image.set(15, 0xF0);
+    Document doc;
+    doc.BuildDefaultModel(2);
+    CollectingSink sink;
+    doc.AcceptRadioRead(0, image, sink);
+    ASSERT_EQ(sink.messages.size(), 1u);
+    EXPECT_EQ(sink.messages[0], RepairedChannelsMessage({1}));
+    RadioImage again;
+    BlockUsageMap map;
+    EXPECT_TRUE(EncodeModelToImage(doc.Model, again, map, sink)) << sink.messages.back().english;
+}
+
+TEST(DataFile, AnyRadioReadCanBeWrittenBack)
+{
+    // Random images shaped so that most channel slots decode: the receive bytes are BCD.
+    std::mt19937_64 random(17);
+    Document doc;
+    doc.BuildDefaultModel(2);
+    int channelsSeen = 0;
+    for (int round = 0; round < 10000; ++round) {
+        RadioImage image;
+        auto& bytes = image.bytes();
+        for (std::size_t i = 0; i < bytes.size(); i += 8) {
+            const uint64_t r = random();
+            for (std::size_t k = 0; k < 8 && i + k < bytes.size(); ++k)
+                bytes[i + k] = static_cast<uint8_t>(r >> (8 * k));
+        }
+        for (int n = 1; n <= kMaxChannels; ++n) {
+            const int slot = ChannelSlotAddress(n);
+            for (int k = 0; k < 4 && random() % 8; ++k)
+                image.set(slot + k, static_cast<uint8_t>((random() % 10) << 4 | random() % 10));
+        }
+        CollectingSink sink;
+        doc.AcceptRadioRead(static_cast<int>(round % 3), image, sink);
+        channelsSeen += doc.Model.ChannelCount;
+        RadioImage encoded;
+        BlockUsageMap map;
+        CollectingSink refusal;
+        ASSERT_TRUE(EncodeModelToImage(doc.Model, encoded, map, refusal))
+            << "round " << round << ": " << refusal.messages.at(0).english;
+    }
+    EXPECT_GT(channelsSeen, 10000 * 40) << "the images reach the channel fields";
 }

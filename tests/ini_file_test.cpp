@@ -11,13 +11,15 @@ TEST(IniFile, Values)
     IniFile ini;
     ini.parse("\xEF\xBB\xBF; a comment\r\n[OTHER]\r\n2003 = No answer, check the cable; retry?  \r\n"
               "2004=读频完成，共 200 个信道\n[Language]\nKEY=\"quoted, value\"\nkey=second\n"
-              "lines=one\\ntwo\n#hidden=1\n=no key\n[empty]\n");
+              "lines=one\\ntwo\npath=C:\\new\nspaced=\" OK \"\n#hidden=1\n=no key\n[empty]\n");
     struct Case { const char* section; const char* key; std::optional<std::string> value; };
     const Case cases[] = {
         {"OTHER", "2003", "No answer, check the cable; retry?"},
         {"other", "2004", "读频完成，共 200 个信道"},
         {"LANGUAGE", "key", "quoted, value"},  // the first occurrence wins
-        {"language", "lines", "one\ntwo"},
+        {"language", "lines", "one\\ntwo"},   // no escape sequences
+        {"language", "path", "C:\\new"},
+        {"language", "spaced", "OK"},  // trimmed inside the quotes too
         {"language", "#hidden", std::nullopt},
         {"OTHER", "9999", std::nullopt},
         {"missing", "2003", std::nullopt},

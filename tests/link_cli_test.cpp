@@ -88,18 +88,34 @@ TEST_F(CliRadio, FailuresEndWithANonZeroStatus)
         {"radio silent, one Retry", {QStringLiteral("--stop-after"), QStringLiteral("2")},
             {QStringLiteral("--retries"), QStringLiteral("1")}, "read", 1, "retrying"},
         {"retries not a number", {}, {QStringLiteral("--retries"), QStringLiteral("x")}, "info", 2, "--retries"},
+        // the question the tool cannot ask comes with the answer it took
+        {"another model", {QStringLiteral("--model"), QStringLiteral("TQ9999")}, {}, "read", 1,
+            "Model type is wrong. Overwrite?\nAnswered No"},
+        {"radio silent, no Retry", {QStringLiteral("--stop-after"), QStringLiteral("2")}, {}, "read", 1,
+            "--retries N answers Retry"},
+        {"channel outside the band plan", {QStringLiteral("--band"), QStringLiteral("2")}, {}, "write-out-of-band", 1,
+            "1: RxFreq"},
     };
     const auto file = dir / "band2.dat";
+    const auto outOfBand = dir / "out-of-band.dat";
     Document doc;
     doc.BuildDefaultModel(2);
     CollectingSink sink;
     ASSERT_TRUE(doc.SaveDataFile(file, sink));
+    const int first = doc.Model.FindChannel(1);
+    ASSERT_GE(first, 0);
+    doc.Model.ChannelList[std::size_t(first)].RxFreq = "099999999";
+    doc.Model.ChannelList[std::size_t(first)].TxFreq = "099999999";
+    ASSERT_TRUE(doc.SaveDataFile(outOfBand, sink));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         start(c.radio);
-        QStringList words{QString::fromLatin1(c.command)};
-        if (std::string(c.command) == "write")
+        const std::string command = c.command;
+        QStringList words{QString::fromStdString(command.substr(0, command.find('-')))};
+        if (command == "write")
             words << Q(file);
+        if (command == "write-out-of-band")
+            words << Q(outOfBand);
         words << QStringLiteral("--port") << port << c.extra;
         if (std::string(c.command) == "read")
             words << QStringLiteral("-o") << Q(dir / "out.dat");

@@ -161,7 +161,7 @@ TEST_F(E2E, WriteThenReadGivesBackTheModel)
     Document doc;
     doc.BuildDefaultModel(0);
     result.reset();
-    ASSERT_TRUE(run.startRead([&doc](int band, RadioImage& img) { doc.AcceptRadioRead(band, img); }));
+    ASSERT_TRUE(run.startRead([&doc](int band, RadioImage& img) { CollectingSink quiet; doc.AcceptRadioRead(band, img, quiet); }));
     ASSERT_TRUE(finish());
     EXPECT_EQ(doc.Model.Band.BandPlanIndex, 1);
     EXPECT_EQ(doc.CurrentFileName, "new.dat");

@@ -573,12 +573,13 @@ TEST_F(RunTest, RetryDuringAWriteRewritesTheFailedBlockAndKeepsTheProgressCount)
 
 TEST_F(RunTest, RadioThatStopsAnsweringEndsInTheFailureMessage)
 {
-    struct Case { const char* name; RunKind kind; int retries; TextKey failureKey; };
+    struct Case { const char* name; RunKind kind; int retries; Message failure; };
     const Case cases[] = {
-        {"read, Cancel", RunKind::Read, 0, TextKey::ReadFailed},
-        {"read, Retry twice then Cancel", RunKind::Read, 2, TextKey::ReadFailed},
-        {"write, Cancel", RunKind::Write, 0, TextKey::WriteFailed},
-        {"information, Cancel", RunKind::ReadEmbeddedInfo, 1, TextKey::InfoFailed},
+        {"read, Cancel", RunKind::Read, 0, Message::Key(TextKey::ReadFailed)},
+        {"read, Retry twice then Cancel", RunKind::Read, 2, Message::Key(TextKey::ReadFailed)},
+        // data blocks went out before the radio fell silent
+        {"write, Cancel", RunKind::Write, 0, PartialWriteMessage()},
+        {"information, Cancel", RunKind::ReadEmbeddedInfo, 1, Message::Key(TextKey::InfoFailed)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -599,7 +600,7 @@ TEST_F(RunTest, RadioThatStopsAnsweringEndsInTheFailureMessage)
         EXPECT_FALSE(ok);
         EXPECT_EQ(ui.retryQuestions, c.retries + 1);
         EXPECT_TRUE(ui.showedKey(TextKey::NoAnswer));
-        EXPECT_EQ(ui.shown.back(), Message::Key(c.failureKey));
+        EXPECT_EQ(ui.shown.back(), c.failure);
         EXPECT_FALSE(acceptedBand) << "a read that did not complete hands nothing over";
         EXPECT_FALSE(run.isActive());
         EXPECT_FALSE(port.isOpen());
@@ -608,20 +609,35 @@ TEST_F(RunTest, RadioThatStopsAnsweringEndsInTheFailureMessage)
 
 TEST_F(RunTest, PulledCableEndsTheRunAtOnce)
 {
-    FillRadioMemory(radio, allChannels(), 2);
-    auto answer = port.respond;
-    int frames = 0;
-    port.respond = [&, answer](const QByteArray& f) {
-        if (++frames == 40)
-            QTimer::singleShot(0, [&] { port.pull(); });
-        return answer(f);
+    // Said as a lost radio or cable, not as a port that would not open; a write cut short
+    // says the radio holds part of the new data.
+    struct Case { const char* name; RunKind kind; Message failure; };
+    const Case cases[] = {
+        {"read", RunKind::Read, Message::Key(TextKey::ReadFailed)},
+        {"write", RunKind::Write, PartialWriteMessage()},
     };
-    EXPECT_FALSE(read());
-    EXPECT_EQ(ui.retryQuestions, 0);
-    EXPECT_TRUE(ui.showedKey(TextKey::PortError));
-    EXPECT_EQ(ui.shown.back(), Message::Key(TextKey::ReadFailed));
-    EXPECT_FALSE(acceptedBand);
-    EXPECT_EQ(ui.progressCloses, 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FillRadioMemory(radio, allChannels(), 2);
+        WireRadio(port, radio);
+        ui = ScriptedUi{};
+        result.reset();
+        acceptedBand.reset();
+        auto answer = port.respond;
+        int frames = 0;
+        port.respond = [&, answer](const QByteArray& f) {
+            if (++frames == 40)
+                QTimer::singleShot(0, [&] { port.pull(); });
+            return answer(f);
+        };
+        EXPECT_FALSE(c.kind == RunKind::Read ? read() : write(allChannels()));
+        EXPECT_EQ(ui.retryQuestions, 0);
+        EXPECT_FALSE(ui.showedKey(TextKey::PortError));
+        EXPECT_NE(std::find(ui.shown.begin(), ui.shown.end(), DisconnectedMessage()), ui.shown.end());
+        EXPECT_EQ(ui.shown.back(), c.failure);
+        EXPECT_FALSE(acceptedBand);
+        EXPECT_EQ(ui.progressCloses, 1);
+    }
 }
 
 TEST_F(RunTest, NothingIsSentWhenTheRunDoesNotStart)

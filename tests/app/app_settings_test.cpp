@@ -69,8 +69,9 @@ void AppSettingsTest::iniReadsWholeValues_data()
                                     << "OTHER" << "2001" << QString::fromUtf8("超出范围, 已更正, ok");
     QTest::newRow("spaces trimmed") << QByteArray("[OTHER]\n 12 =  padded text  \n") << "OTHER" << "12"
                                     << "padded text";
-    QTest::newRow("line break escape") << QByteArray("[MSG]\n9001=one\\ntwo\n") << "MSG" << "9001"
-                                       << "one\ntwo";
+    QTest::newRow("no escape sequences") << QByteArray("[MSG]\n9001=C:\\new\n") << "MSG" << "9001"
+                                         << "C:\\new";
+    QTest::newRow("quoted and padded") << QByteArray("[OTHER]\n101=\" OK \"\n") << "OTHER" << "101" << "OK";
     QTest::newRow("case-insensitive names") << QByteArray("[msg]\n900c=x\n") << "MSG" << "900C" << "x";
     QTest::newRow("equals sign in value") << QByteArray("[A]\nk=a=b\n") << "A" << "k" << "a=b";
     QTest::newRow("BOM and CRLF") << QByteArray("\xEF\xBB\xBF[A]\r\nk=v\r\n") << "A" << "k" << "v";
@@ -172,6 +173,8 @@ void AppSettingsTest::factoryMarker_data()
     const QByteArray marker("ZK4471_3186_Workshop_ModeMarker9");
     QTest::newRow("marker and spaces") << marker + QByteArray(96, ' ') << true;
     QTest::newRow("marker, NUL and junk") << marker + QByteArray(1, '\0') + QByteArray(95, 'x') << true;
+    QTest::newRow("marker, space, NUL and junk")
+        << marker + QByteArray(" ") + QByteArray(1, '\0') + QByteArray(94, 'x') << false;
     QTest::newRow("lower case") << marker.toLower() + QByteArray(96, ' ') << false;
     QTest::newRow("short file") << marker << false;
     QTest::newRow("other text") << QByteArray(128, 'A') << false;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
+#include <sys/resource.h>
 #include <random>
 #include <sstream>
 
@@ -130,7 +132,7 @@ RadioImage Encode(EditingModel model)
     return image;
 }
 
-RadioImage EncodeFailing(EditingModel model, const std::string& message)
+RadioImage EncodeFailing(EditingModel model, const std::string& message, const std::string& detail)
 {
     RadioImage image;
     BlockUsageMap map;
@@ -138,9 +140,32 @@ RadioImage EncodeFailing(EditingModel model, const std::string& message)
     EXPECT_FALSE(EncodeModelToImage(model, image, map, sink));
     EXPECT_EQ(sink.messages.size(), 1u);
     if (!sink.messages.empty()) {
-        EXPECT_EQ(sink.messages[0].english, message);
+        const std::string& text = sink.messages[0].english;
+        EXPECT_EQ(text.substr(0, text.find('\n')), message);
+        if (!detail.empty()) {
+            EXPECT_EQ(text.substr(text.find('\n') + 1), detail);
+        }
     }
     return image;
+}
+
+FileSizeLimit::FileSizeLimit(std::size_t bytes)
+{
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);  // a failed write, not a killed test
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    previousLimit_ = limit.rlim_cur;
+    limit.rlim_cur = bytes;
+    EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = previousLimit_;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler_);
 }
 
 TempDir::TempDir()

@@ -19,9 +19,9 @@ std::vector<uint8_t> Slice(const RadioImage& image, int from, int count);
 // Encodes, failing the test if an encoder reports a failure.
 RadioImage Encode(EditingModel model);
 
-// Encodes a model that must fail with exactly `message`; returns the image as the
-// failing encoder left it.
-RadioImage EncodeFailing(EditingModel model, const std::string& message);
+// Encodes a model that must fail naming the routine `message` on the first line (and, when
+// given, `detail` after it); returns the image as the failing encoder left it.
+RadioImage EncodeFailing(EditingModel model, const std::string& message, const std::string& detail = {});
 
 // A fresh temporary folder, removed when the object goes.
 class TempDir {
@@ -33,6 +33,18 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// While it lives, files cannot grow past `bytes`: a write fails part-way with "File too
+// large", as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(std::size_t bytes);
+    ~FileSizeLimit();
+
+private:
+    void (*previousHandler_)(int);
+    unsigned long long previousLimit_;
 };
 
 std::string ReadAll(const std::filesystem::path& file);
