@@ -488,7 +488,6 @@ void frmMain::newModel(bool initialize)
                                       Buttons::OkCancel) != Answer::Ok)
         return;
     ctx_.document.BuildDefaultModel(ctx_.document.Model.Band.BandPlanIndex);
-    untitled_ = true;
     ShowListByData();
 }
 
@@ -501,7 +500,6 @@ bool frmMain::mnuFileOpen_Click()
         return false;
     if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
         return false;
-    untitled_ = false;
     LoadShowTree();
     ShowListByData();
     return true;
@@ -509,7 +507,7 @@ bool frmMain::mnuFileOpen_Click()
 
 bool frmMain::mnuFileSave_Click()
 {
-    if (untitled_)
+    if (ctx_.document.IsUntitled())
         return mnuFileSaveAs_Click();
     const QString name = QFileInfo(qs(ctx_.document.CurrentFileName)).fileName();
     const QString prompt = QLatin1Char('"') + name + QLatin1Char('"') + ctx_.language.text(BuiltinText::OverwritePrompt);
@@ -527,7 +525,6 @@ bool frmMain::mnuFileSaveAs_Click()
         return false;
     if (!ctx_.document.SaveDataFile(path.toStdString(), *sink_))
         return false;
-    untitled_ = false;
     setWindowTitle(caption());
     return true;
 }
@@ -556,7 +553,6 @@ void frmMain::MnuModelInfo_Click()
     if (ctx_.dialogs.run(dlg) != QDialog::Accepted || dlg.confirmedBand() < 0)
         return;
     ctx_.document.BuildDefaultModel(dlg.confirmedBand());
-    untitled_ = true;  // the fresh data has no file yet
     ShowListByData();
 }
 
@@ -598,7 +594,6 @@ void frmMain::mnuProRead_Click()
         return;
     radio_.startRead(ctx_.comPort, [this](int band, RadioImage& image) {
         ctx_.document.AcceptRadioRead(band, image, *sink_);
-        untitled_ = true;
         LoadShowTree();
         ShowListByData();
     });

@@ -67,7 +67,6 @@ public:
     void pasteChannel(int row);
     QString caption() const;
     QString fileFilter() const;  // the data file type of the file dialogs
-    bool isUntitled() const { return untitled_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,7 +97,6 @@ private:
     RadioSession radio_;
     ChannelRecord ChannelClipboard;
     bool clipboardHasData_ = false;
-    bool untitled_ = true;
 
     QTreeWidget* tvTreeView = nullptr;
     QTableView* MSFlexGrid1 = nullptr;

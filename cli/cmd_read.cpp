@@ -17,12 +17,13 @@ Command ReadCommand()
                 auto options = ParseRadioOptions(args);
                 if (!options)
                     return 2;
+                // The model a read lands in is the one the program starts with.
                 Document doc(ProgramFolder());
+                doc.BuildDefaultModel(2);
                 bool accepted = false;
                 TerminalRunUi ui(options->retries);
                 const int status = ExecuteRun(*options, ui, [&](ProgrammingRun& run) {
                     return run.startRead([&](int band, RadioImage& image) {
-                        doc.BuildDefaultModel(band);
                         StderrSink sink;
                         doc.AcceptRadioRead(band, image, sink);
                         accepted = true;

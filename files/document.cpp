@@ -64,7 +64,7 @@ void Document::RestoreSnapshot()
 
 void Document::BuildDefaultModel(int bandPlanIndex)
 {
-    ModelModified = true;
+    untitled_ = true;
     CurrentFileName = kUntitledFileName;
     CommuBookFileName = "new.cb";
     SelectBandPlan(Model.Band, bandPlanIndex);
@@ -150,7 +150,7 @@ bool Document::OpenDataFile(const std::filesystem::path& path, MessageSink& sink
     // edits with the header as a save writes it.
     TakeSnapshot();
     CurrentFileName = path.string();
-    ModelModified = false;
+    untitled_ = false;
     return true;
 }
 
@@ -166,7 +166,7 @@ bool Document::SaveDataFile(const std::filesystem::path& path, MessageSink& sink
     }
     snapshot_ = bytes;
     CurrentFileName = path.string();
-    ModelModified = false;
+    untitled_ = false;
     return true;
 }
 
@@ -176,7 +176,7 @@ void Document::AcceptRadioRead(int bandPlanIndex, RadioImage& image, MessageSink
     DecodeImageToModel(Model, image);
     if (const auto repaired = RepairDecodedChannels(Model); !repaired.empty())
         sink.show(RepairedChannelsMessage(repaired));
-    ModelModified = true;
+    untitled_ = true;
     CurrentFileName = kUntitledFileName;
     TakeSnapshot();
 }

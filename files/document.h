@@ -1,6 +1,7 @@
 #pragma once
-// The editing model together with its data file: the current file name, the snapshot of
-// what was last saved or loaded, and the loading of the default data files.
+// The editing model together with its data file: the current file name, whether the data
+// has a file yet, the snapshot of what was last saved or loaded (which tells whether the
+// data is modified), and the loading of the default data files.
 #include <filesystem>
 #include <string>
 
@@ -18,11 +19,15 @@ public:
     explicit Document(std::filesystem::path programFolder = {});
 
     EditingModel Model;
+    // The full path last opened or saved; "new.dat" while the data has no file.
     std::string CurrentFileName = kUntitledFileName;
     std::string CommuBookFileName = "new.cb";
-    bool ModelModified = true;
 
-    // A fresh model for the band plan: built-in defaults, then the Init data files.
+    // True after start-up, New, a band change and a radio read; false once the data was
+    // opened from or saved to a file. Saving untitled data asks for a name first.
+    bool IsUntitled() const { return untitled_; }
+
+    // A fresh, untitled model for the band plan: built-in defaults, then the Init data files.
     void BuildDefaultModel(int bandPlanIndex);
 
     // Opens a data file with all its checks. On any refusal the message is reported and
@@ -31,15 +36,17 @@ public:
 
     // Saves to CurrentFileName, or to `path` which then becomes the current file. The file
     // is written beside the target and replaces it only once complete; a failure keeps the
-    // previous file, the snapshot and ModelModified.
+    // previous file, the snapshot and the untitled state.
     bool SaveDataFile(MessageSink& sink);
     bool SaveDataFile(const std::filesystem::path& path, MessageSink& sink);
 
     bool IsModelModified() const;
     void TakeSnapshot();
 
-    // The sequence after a successful radio read of an image from a radio of this band.
-    // Values outside the radio's tables are brought into range; `sink` hears which channels.
+    // The sequence after a successful radio read of an image from a radio of this band: the
+    // image replaces what the radio holds, the rest of the model stays, and the data becomes
+    // untitled. Values outside the radio's tables are brought into range; `sink` hears which
+    // channels.
     void AcceptRadioRead(int bandPlanIndex, RadioImage& image, MessageSink& sink);
 
     // The bytes a save would write now.
@@ -56,6 +63,7 @@ private:
 
     std::filesystem::path programFolder_;
     DataFileBytes snapshot_{};
+    bool untitled_ = true;
 };
 
 // Reads a whole data file; false when it cannot be read or is not exactly 45755 bytes.

@@ -133,7 +133,7 @@ TEST(DataFile, OpenThenSaveKeepsEveryByte)
 
     Document doc;
     ASSERT_TRUE(doc.OpenDataFile(dir / "rich.dat", sink));
-    EXPECT_FALSE(doc.ModelModified);
+    EXPECT_FALSE(doc.IsUntitled());
     EXPECT_FALSE(doc.IsModelModified());
     EXPECT_EQ(doc.Model.ChannelCount, 7);
     ASSERT_TRUE(doc.SaveDataFile(dir / "copy.dat", sink));
@@ -240,7 +240,6 @@ TEST(DataFile, FailedSaveKeepsThePreviousFile)
     ASSERT_TRUE(doc.SaveDataFile(dir / "keep.dat", sink));
     const std::string before = ReadAll(dir / "keep.dat");
     doc.Model.Options.KeyBeep = 5;
-    doc.ModelModified = true;
     CollectingSink failed;
     {
         test::FileSizeLimit full(1000);
@@ -250,7 +249,7 @@ TEST(DataFile, FailedSaveKeepsThePreviousFile)
     EXPECT_EQ(failed.messages[0].english, "file error.\n" + (dir / "keep.dat").string() + ": File too large");
     EXPECT_EQ(failed.messages[0].chinese, "文件错误。\n" + (dir / "keep.dat").string() + ": File too large");
     EXPECT_EQ(ReadAll(dir / "keep.dat"), before);
-    EXPECT_TRUE(doc.ModelModified);
+    EXPECT_FALSE(doc.IsUntitled());
     EXPECT_TRUE(doc.IsModelModified());
     EXPECT_FALSE(doc.SaveDataFile(dir / "no-such-folder" / "x.dat", failed));
     EXPECT_EQ(doc.CurrentFileName, (dir / "keep.dat").string());
@@ -261,14 +260,14 @@ TEST(DataFile, SnapshotTracksChanges)
     TempDir dir;
     Document doc;
     doc.BuildDefaultModel(2);
-    EXPECT_TRUE(doc.ModelModified);
+    EXPECT_TRUE(doc.IsUntitled());
     EXPECT_FALSE(doc.IsModelModified());
     doc.Model.ChannelList[3].ChannelName = "X";
     EXPECT_TRUE(doc.IsModelModified());
     CollectingSink sink;
     ASSERT_TRUE(doc.SaveDataFile(dir / "s.dat", sink));
     EXPECT_FALSE(doc.IsModelModified());
-    EXPECT_FALSE(doc.ModelModified);
+    EXPECT_FALSE(doc.IsUntitled());
     doc.Model.DeleteChannel(1);
     EXPECT_TRUE(doc.IsModelModified());
 
@@ -293,7 +292,7 @@ TEST(DataFile, RadioReadBecomesAnUntitledModel)
     EXPECT_EQ(doc.Model.Band.BandPlanIndex, 0);
     EXPECT_EQ(doc.Model.Band.RxHigh[kVhf], 148);
     EXPECT_EQ(doc.CurrentFileName, "new.dat");
-    EXPECT_TRUE(doc.ModelModified);
+    EXPECT_TRUE(doc.IsUntitled());
     EXPECT_FALSE(doc.IsModelModified());
     EXPECT_EQ(doc.Model.ChannelCount, kMaxChannels);
 }

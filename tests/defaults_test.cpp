@@ -41,7 +41,7 @@ TEST(Defaults, BuiltInModelOfEachBand)
         EXPECT_EQ(rt.TxFreq.trimmed(), "000100000");
         EXPECT_EQ(Channel(doc.Model, 201).RxFreqVhf.trimmed(), c.vhf);
         EXPECT_EQ(doc.CurrentFileName, "new.dat");
-        EXPECT_TRUE(doc.ModelModified);
+        EXPECT_TRUE(doc.IsUntitled());
         EXPECT_FALSE(doc.IsModelModified());
         EXPECT_EQ(doc.Model.Dtmf.SendTime, 1);
         EXPECT_EQ(doc.Model.FiveTone.AniSeparator, 13);

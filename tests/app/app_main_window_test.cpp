@@ -439,12 +439,12 @@ void AppMainWindowTest::fileCommandPrompts()
     const QString nameNow = QString::fromStdString(h.doc().Model.ChannelList[3].ChannelName.trimmed());
     QCOMPARE(nameNow != edited, reset && modified);
     if (reset) {
-        QVERIFY(w.isUntitled());
+        QVERIFY(h.doc().IsUntitled());
         QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
     }
     if (saveDialogs > 0 && !savePath.isEmpty()) {
         QVERIFY(QFile::exists(h.config.filePath(savePath)));
-        QVERIFY(!w.isUntitled() || reset);
+        QVERIFY(!h.doc().IsUntitled() || reset);
     }
 }
 
@@ -463,7 +463,7 @@ void AppMainWindowTest::openRefusesBadFile()
     QVERIFY(!h.window->mnuFileOpen_Click());
     QCOMPARE(h.boxes.texts().last(), QStringLiteral("File Data Error!"));
     QCOMPARE(h.doc().Model.ChannelList[3].ChannelName.trimmed(), std::string("EDIT"));
-    QVERIFY(h.window->isUntitled());
+    QVERIFY(h.doc().IsUntitled());
 }
 
 void AppMainWindowTest::saveThenOpenRoundTrip()
@@ -486,7 +486,7 @@ void AppMainWindowTest::saveThenOpenRoundTrip()
     h.ctx->dialogs.openPath = [&](QWidget*, const QString&) { return path; };
     QVERIFY(h.window->mnuFileOpen_Click());
     QCOMPARE(h.doc().Model.ChannelCount, saved.ChannelCount);
-    QVERIFY(!h.window->isUntitled());
+    QVERIFY(!h.doc().IsUntitled());
     QCOMPARE(GridModel(*h.window)->cellText(1, 2), QStringLiteral("146.10000"));
 }
 
@@ -575,7 +575,7 @@ void AppMainWindowTest::bandChange()
     QCOMPARE(m.Band.BandPlanIndex, band);
     const bool changed = band != 2;
     QCOMPARE(m.ChannelList[3].ChannelName.trimmed() == "EDIT2", !changed);
-    QCOMPARE(h.window->isUntitled(), changed);
+    QCOMPARE(h.doc().IsUntitled(), changed);
     if (band == 1) {
         QCOMPARE(m.Band.RxLow[kUhf], 400.0);
         QCOMPARE(m.Band.RxHigh[kUhf], 490.0);

@@ -71,7 +71,7 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
     QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::ReadPrompt), l.LangText(2004)}));
     QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string("HELLO"));
     QCOMPARE(GridModel(w)->cellText(1, 3), QStringLiteral("HELLO"));
-    QVERIFY(w.isUntitled());
+    QVERIFY(h.doc().IsUntitled());
     QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
     QVERIFY(!w.runUi().progressWindow());
 }
