@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, E2EFault,
         SimFault{"bad_checksum_every_50th_block", {"--corrupt-every", "50"}},
         SimFault{"replies_in_pieces_of_7", {"--split", "7"}},
         SimFault{"garbage_before_every_40th_reply", {"--garbage-every", "40"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(E2E, EndNeverAnsweredStillSucceeds)
 {

@@ -270,8 +270,8 @@ INSTANTIATE_TEST_SUITE_P(Channels, ReadRun,
         ReadCase{"all channels in use", allChannels(), 810 - 17 - 4},
         ReadCase{"every third channel", everyThirdChannel(), 389 + 67 * 2},
         ReadCase{"channel 200 only", ChannelPattern({200}), 391}),
-    [](const auto& info) {
-        std::string n = info.param.name;
+    [](const auto& testCase) {
+        std::string n = testCase.param.name;
         std::replace(n.begin(), n.end(), ' ', '_');
         return n;
     });
@@ -345,7 +345,7 @@ INSTANTIATE_TEST_SUITE_P(Identity, IdentityRun,
         IdentityCase{"band_on_write", true, "TQ8615", "V100", 0, {"Band Error!"}},
         IdentityCase{"version_and_band_on_write", true, "TQ8615", "V200", 1, {"Version is wrong.", "Band Error!"}},
         IdentityCase{"band_that_does_not_exist_on_read", false, "TQ8615", "V100", 7, {"Band Error!"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(RunTest, ReadIgnoresTheBand)
 {
@@ -407,7 +407,7 @@ INSTANTIATE_TEST_SUITE_P(Passwords, PasswordRun,
         PasswordCase{"case_matters", "AbC", "", {"abc"}, false, 1},
         PasswordCase{"cancelled", "1234", "", {std::nullopt}, false, 1},
         PasswordCase{"empty_entry", "1234", "", {""}, false, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 struct FaultCase {
     const char* name;
@@ -439,7 +439,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, FaultRun,
         FaultCase{"garbage_before_every_29th_reply", {0, 0, 0, 29, 0}},
         // Never three failures in a row for one frame: no Retry question.
         FaultCase{"checksums_garbage_and_pieces", {0, 41, 3, 43, 0}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testCase) { return std::string(testCase.param.name); });
 
 TEST_F(RunTest, BadChecksumIsIgnoredAndTheBlockRequestedAgain)
 {

@@ -55,6 +55,16 @@ inline QTreeWidgetItem* TreeNode(const QWidget& window, const QString& key)
     return nullptr;
 }
 
+// The record of an existing channel.
+template <typename Table>
+auto& ChannelOf(Table& list, int number)
+{
+    const int i = list.FindChannel(number);
+    if (i < 0)
+        qFatal("channel %d does not exist", number);
+    return list.ChannelList[static_cast<std::size_t>(i)];
+}
+
 struct Harness {
     explicit Harness(const QString& locale = QStringLiteral("en_US"), QStringList ports = {})
     {

@@ -296,15 +296,15 @@ void AppMainWindowTest::copyCutPaste()
     key(1, Qt::Key_C);
     key(4, Qt::Key_V);  // onto an empty row: appended at the end, numbered 4
     QCOMPARE(list.ChannelCount, count + 1);
-    QCOMPARE(list.ChannelList[count].ChannelNumber, 4);
+    QCOMPARE(list.ChannelList[static_cast<std::size_t>(count)].ChannelNumber, 4);
     QCOMPARE(GridModel(*h.window)->cellText(4, 3), QStringLiteral("AB"));
 
     key(2, Qt::Key_X);  // cut: gone from the list and the grid
     QCOMPARE(list.FindChannel(2), -1);
     QCOMPARE(GridModel(*h.window)->cellText(2, 1), QString());
     key(1, Qt::Key_V);  // overwrites channel 1 in place
-    QCOMPARE(list.ChannelList[list.FindChannel(1)].FiveToneIndex, 7);
-    QCOMPARE(list.ChannelList[list.FindChannel(1)].ChannelNumber, 1);
+    QCOMPARE(ChannelOf(list, 1).FiveToneIndex, 7);
+    QCOMPARE(ChannelOf(list, 1).ChannelNumber, 1);
 
     key(5, Qt::Key_C);  // an empty row copied and pasted empties the target
     key(4, Qt::Key_V);

@@ -49,7 +49,7 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
     // Write the data with a named channel 1.
     const int i = h.doc().Model.FindChannel(1);
     QVERIFY(i >= 0);
-    h.doc().Model.ChannelList[i].ChannelName = "HELLO";
+    h.doc().Model.ChannelList[static_cast<std::size_t>(i)].ChannelName = "HELLO";
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     bool progressSeen = false;
     QTimer probe;
@@ -63,13 +63,13 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
 
     // Start over from the defaults, then read the radio back.
     w.MnuSetInit_Click();
-    QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string());
+    QCOMPARE(ChannelOf(h.doc().Model, 1).ChannelName.trimmed(), std::string());
     h.boxes.shown.clear();
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     Child(w, "mnuProRead")->trigger();
     QVERIFY(waitForIdle(w));
     QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::ReadPrompt), l.LangText(2004)}));
-    QCOMPARE(h.doc().Model.ChannelList[h.doc().Model.FindChannel(1)].ChannelName.trimmed(), std::string("HELLO"));
+    QCOMPARE(ChannelOf(h.doc().Model, 1).ChannelName.trimmed(), std::string("HELLO"));
     QCOMPARE(GridModel(w)->cellText(1, 3), QStringLiteral("HELLO"));
     QVERIFY(h.doc().IsUntitled());
     QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
