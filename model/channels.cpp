@@ -7,9 +7,6 @@
 namespace tq8615 {
 namespace {
 
-constexpr int kInUseMap = 6464;
-constexpr int kScanMap = 6496;
-
 // A field that does not fit its bits is an encoding failure, never a silent truncation.
 uint8_t Bits(int value, int width)
 {
@@ -62,7 +59,7 @@ void EncodeOne(const ChannelRecord& r, RadioImage& image, BlockUsageMap& map)
         const int byte = (n - 1) / 8, shift = (n - 1) % 8;
         image.orBits(kInUseMap + byte, static_cast<uint8_t>(Bits(r.ChannelInUse, 1) << shift));
         image.orBits(kScanMap + byte, static_cast<uint8_t>(Bits(r.ScanAdd, 1) << shift));
-        MarkBlocks(map, a, 32);
+        MarkBlocks(map, a, kChannelSlotSize);
     }
     PutRxFreq(image, a, r.RxFreq);
     PutTxFreq(image, a + 4, r.TxFreq);
@@ -153,18 +150,18 @@ ChannelRecord NewChannelWithFreq(int number, const std::string& freqText)
 int ChannelSlotAddress(int number)
 {
     if (number >= 1 && number <= kMemoryChannels)
-        return (number - 1) * 32;
+        return (number - 1) * kChannelSlotSize;
     switch (number) {
-    case kVfo1: return 6400;
-    case kVfo2: return 6432;
-    case kRtChannel: return 12928;
+    case kVfo1: return kVfo1Slot;
+    case kVfo2: return kVfo2Slot;
+    case kRtChannel: return kRtSlot;
     default: return -1;
     }
 }
 
 void EncodeChannels(const ChannelTable& channels, RadioImage& image, BlockUsageMap& map)
 {
-    MarkBlocks(map, kInUseMap, 64);
+    MarkBlocks(map, kInUseMap, kChannelMapsSize);
     for (int i = 0; i < channels.ChannelCount; ++i)
         EncodeOne(channels.ChannelList[static_cast<std::size_t>(i)], image, map);
 }

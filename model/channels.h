@@ -7,16 +7,12 @@
 
 #include "model/band_plan.h"
 #include "model/fixed_text.h"
+#include "model/memory_map.h"
 #include "model/messages.h"
 #include "model/radio_image.h"
 
 namespace tq8615 {
 
-constexpr int kMemoryChannels = 200;
-constexpr int kVfo1 = 201;
-constexpr int kVfo2 = 202;
-constexpr int kRtChannel = 203;
-constexpr int kMaxChannels = 203;
 constexpr int kChannelSpareWords = 38;
 
 struct ChannelRecord {

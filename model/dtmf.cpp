@@ -8,12 +8,6 @@
 namespace tq8615 {
 namespace {
 
-constexpr int kCodes = 6544;
-constexpr int kHeader = 6864;
-constexpr int kCodeMap = 12910;
-constexpr int kBookIds = 10464;
-constexpr int kBookNames = 11488;
-
 const std::string_view kNulText("\0", 1);
 
 // Writes one 16-byte code slot; returns the number of digits written.
@@ -100,48 +94,48 @@ void EncodeDtmf(DtmfSettings& s, RadioImage& image, BlockUsageMap& map)
         s.DecodeResponse = 0;
     if (s.FirstDigitDelay > 250)
         s.FirstDigitDelay = 0;
-    image.set(kHeader, ByteField(s.SeparatorCode));
-    image.set(kHeader + 1, ByteField(s.GroupCode));
-    image.set(kHeader + 2, ByteField(s.DecodeResponse));
-    image.set(kHeader + 3, ByteField(s.PreSendDelay));
-    image.set(kHeader + 4, ByteField(s.FirstDigitDelay));
-    image.set(kHeader + 5, ByteField(s.ResetTime));
+    image.set(kDtmfHeader, ByteField(s.SeparatorCode));
+    image.set(kDtmfHeader + 1, ByteField(s.GroupCode));
+    image.set(kDtmfHeader + 2, ByteField(s.DecodeResponse));
+    image.set(kDtmfHeader + 3, ByteField(s.PreSendDelay));
+    image.set(kDtmfHeader + 4, ByteField(s.FirstDigitDelay));
+    image.set(kDtmfHeader + 5, ByteField(s.ResetTime));
     std::string id = s.DtmfId.trimmed().substr(0, 3);
     id = IsDecimalDigits(id) ? id + std::string(3 - id.size(), '0') : "000";
     s.DtmfId = id + '\0';
     for (int i = 0; i < 3; ++i)
-        image.set(kHeader + 6 + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)] - '0'));
-    image.set(kHeader + 9, ByteField(s.SideTone));
-    image.set(kHeader + 10, ByteField(s.PostSendDelay));
-    image.set(kHeader + 11, ByteField(s.PauseTime));
-    EncodeCode(s.DtmfPttIdBegin, image, 6800);
-    EncodeCode(s.DtmfPttIdEnd, image, 6816);
-    EncodeCode(s.StunCode, image, 6832);
-    EncodeCode(s.KillCode, image, 6848);
+        image.set(kDtmfId + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)] - '0'));
+    image.set(kDtmfHeader + 9, ByteField(s.SideTone));
+    image.set(kDtmfHeader + 10, ByteField(s.PostSendDelay));
+    image.set(kDtmfHeader + 11, ByteField(s.PauseTime));
+    EncodeCode(s.DtmfPttIdBegin, image, kDtmfPttIdBegin);
+    EncodeCode(s.DtmfPttIdEnd, image, kDtmfPttIdEnd);
+    EncodeCode(s.StunCode, image, kDtmfStunCode);
+    EncodeCode(s.KillCode, image, kDtmfKillCode);
     for (int n = 0; n < kDtmfCodeCount; ++n)
-        if (EncodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kCodes + 16 * n) > 0)
-            image.orBits(kCodeMap + n / 8, static_cast<uint8_t>(1 << (n % 8)));
-    MarkBlocks(map, kCodeMap, 2);
-    MarkBlocks(map, kCodes, 336);
+        if (EncodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kDtmfCodes + 16 * n) > 0)
+            image.orBits(kDtmfCodeMap + n / 8, static_cast<uint8_t>(1 << (n % 8)));
+    MarkBlocks(map, kDtmfCodeMap, kDtmfCodeMapSize);
+    MarkBlocks(map, kDtmfArea, kDtmfAreaSize);
 }
 
 void DecodeDtmf(DtmfSettings& s, RadioImage& image)
 {
-    const uint8_t separator = image.at(kHeader), group = image.at(kHeader + 1);
+    const uint8_t separator = image.at(kDtmfHeader), group = image.at(kDtmfHeader + 1);
     s.SeparatorCode = separator >= 10 && separator <= 15 ? separator : 14;
     s.GroupCode = group >= 10 && group <= 15 ? group : 255;
-    if (image.at(kHeader + 2) > 2)
-        image.set(kHeader + 2, 0);
-    s.DecodeResponse = image.at(kHeader + 2);
-    s.PreSendDelay = image.at(kHeader + 3);
-    if (image.at(kHeader + 4) > 250)
-        image.set(kHeader + 4, 0);
-    s.FirstDigitDelay = image.at(kHeader + 4);
-    s.ResetTime = image.at(kHeader + 5);
+    if (image.at(kDtmfHeader + 2) > 2)
+        image.set(kDtmfHeader + 2, 0);
+    s.DecodeResponse = image.at(kDtmfHeader + 2);
+    s.PreSendDelay = image.at(kDtmfHeader + 3);
+    if (image.at(kDtmfHeader + 4) > 250)
+        image.set(kDtmfHeader + 4, 0);
+    s.FirstDigitDelay = image.at(kDtmfHeader + 4);
+    s.ResetTime = image.at(kDtmfHeader + 5);
     s.DtmfIdLength = 3;
     std::string id;
     for (int i = 0; i < 3; ++i) {
-        uint8_t digit = image.at(kHeader + 6 + i);
+        uint8_t digit = image.at(kDtmfId + i);
         if (digit > 9) {
             id = "000";
             break;
@@ -149,15 +143,15 @@ void DecodeDtmf(DtmfSettings& s, RadioImage& image)
         id += static_cast<char>('0' + digit);
     }
     s.DtmfId = id + '\0';
-    s.SideTone = image.at(kHeader + 9);
-    s.PostSendDelay = image.at(kHeader + 10);
-    s.PauseTime = image.at(kHeader + 11);
-    DecodeCode(s.DtmfPttIdBegin, image, 6800);
-    DecodeCode(s.DtmfPttIdEnd, image, 6816);
-    DecodeCode(s.StunCode, image, 6832);
-    DecodeCode(s.KillCode, image, 6848);
+    s.SideTone = image.at(kDtmfHeader + 9);
+    s.PostSendDelay = image.at(kDtmfHeader + 10);
+    s.PauseTime = image.at(kDtmfHeader + 11);
+    DecodeCode(s.DtmfPttIdBegin, image, kDtmfPttIdBegin);
+    DecodeCode(s.DtmfPttIdEnd, image, kDtmfPttIdEnd);
+    DecodeCode(s.StunCode, image, kDtmfStunCode);
+    DecodeCode(s.KillCode, image, kDtmfKillCode);
     for (int n = 0; n < kDtmfCodeCount; ++n)
-        DecodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kCodes + 16 * n);
+        DecodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kDtmfCodes + 16 * n);
 }
 
 void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map)
@@ -173,13 +167,13 @@ void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map)
             id.clear();
         id.resize(5, '\0');
         for (int i = 0; i < 5; ++i)
-            image.set(kBookIds + 8 * e + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)]));
+            image.set(kCommuBookIds + 8 * e + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)]));
         std::string name = entry.Name.trimmed();
         name.resize(7, '\0');
         for (int b = 0; b < 7; ++b)
-            image.set(kBookNames + 8 * e + b, static_cast<uint8_t>(name[static_cast<std::size_t>(b)]));
+            image.set(kCommuBookNames + 8 * e + b, static_cast<uint8_t>(name[static_cast<std::size_t>(b)]));
     }
-    MarkBlocks(map, kBookIds, 2048);
+    MarkBlocks(map, kCommuBookIds, kCommuBookAreaSize);
 }
 
 void DecodeCommuBook(CommuBook& book, const RadioImage& image)
@@ -188,11 +182,11 @@ void DecodeCommuBook(CommuBook& book, const RadioImage& image)
         CommuBookEntry& entry = book[static_cast<std::size_t>(e)];
         std::string id;
         for (int i = 0; i < 5; ++i)
-            id += static_cast<char>(image.at(kBookIds + 8 * e + i));
+            id += static_cast<char>(image.at(kCommuBookIds + 8 * e + i));
         entry.CallId = id;
         std::string name;
         for (int b = 0; b < 8; ++b) {
-            uint8_t c = image.at(kBookNames + 8 * e + b);
+            uint8_t c = image.at(kCommuBookNames + 8 * e + b);
             if (c == 0xFF)
                 break;
             name += static_cast<char>(c);

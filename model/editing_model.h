@@ -16,9 +16,6 @@
 
 namespace tq8615 {
 
-constexpr const char* kModelName = "TQ8615";
-constexpr const char* kFormatVersion = "V100";
-
 struct FrequencyListEntry {
     int16_t Number = 0;
     int16_t Flag = 0;

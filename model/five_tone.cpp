@@ -12,12 +12,6 @@ const std::array<const char*, 14> kFiveToneStandards = {
 
 namespace {
 
-constexpr int kInfoSlots = 6880;
-constexpr int kPttBegin = 7136;
-constexpr int kPttEnd = 7168;
-constexpr int kHeader = 7232;
-constexpr int kCallList = 7264;
-constexpr int kCallListMap = 12512;
 
 uint8_t HexValue(char c)
 {
@@ -141,11 +135,11 @@ void ResetFiveToneDefaults(FiveToneSettings& s)
 
 void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap& map)
 {
-    image.set(kHeader, s.HeaderByte0);
-    image.set(kHeader + 1, s.DecodeResponse);
-    image.set(kHeader + 2, s.Standard);
-    image.set(kHeader + 3, s.SelfIdLength);
-    image.set(kHeader + 4, s.ToneLength);
+    image.set(kFiveToneHeader, s.HeaderByte0);
+    image.set(kFiveToneHeader + 1, s.DecodeResponse);
+    image.set(kFiveToneHeader + 2, s.Standard);
+    image.set(kFiveToneHeader + 3, s.SelfIdLength);
+    image.set(kFiveToneHeader + 4, s.ToneLength);
     const auto selfId = s.SelfId.raw();
     for (int i = 0; i < 5; ++i) {
         uint8_t digit = 0;
@@ -155,59 +149,59 @@ void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap&
                 throw EncodeError("own identity digit is not decimal");
             digit = static_cast<uint8_t>(c - '0');
         }
-        image.set(kHeader + 5 + i, digit);
+        image.set(kFiveToneSelfId + i, digit);
     }
     const int tail[] = {s.Time4, s.Time6, s.Count7, s.Time5, s.FirstDigitDelay,
                         s.SideTone, s.AniSeparator, s.PauseCode, s.PauseTime};
     for (int i = 0; i < 9; ++i)
-        image.set(kHeader + 11 + i, ByteField(tail[i]));
-    EncodeCode(s.PttIdBegin, image, kPttBegin, false);
-    EncodeCode(s.PttIdEnd, image, kPttEnd, false);
+        image.set(kFiveToneHeader + 11 + i, ByteField(tail[i]));
+    EncodeCode(s.PttIdBegin, image, kFiveTonePttIdBegin, false);
+    EncodeCode(s.PttIdEnd, image, kFiveTonePttIdEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)
-        EncodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kInfoSlots + 32 * i);
-    MarkBlocks(map, kInfoSlots, 384);
-    MarkBlocks(map, kCallListMap, 16);
+        EncodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kFiveToneInfoCodes + kFiveToneSlotSize * i);
+    MarkBlocks(map, kFiveToneArea, kFiveToneAreaSize);
+    MarkBlocks(map, kFiveToneListMap, kFiveToneListMapSize);
     for (int n = 0; n < kFiveToneListSize; ++n) {
         const FiveToneCode& entry = s.CallList[static_cast<std::size_t>(n)];
         const bool present = entry.IsEmpty == 0;
-        image.orBits(kCallListMap + n / 8, static_cast<uint8_t>(present << (n % 8)));
+        image.orBits(kFiveToneListMap + n / 8, static_cast<uint8_t>(present << (n % 8)));
         if (present) {
-            EncodeCode(entry, image, kCallList + 32 * n, true);
-            MarkBlocks(map, kCallList + 32 * n, 32);
+            EncodeCode(entry, image, kFiveToneList + kFiveToneSlotSize * n, true);
+            MarkBlocks(map, kFiveToneList + kFiveToneSlotSize * n, kFiveToneSlotSize);
         }
     }
 }
 
 void DecodeFiveTone(FiveToneSettings& s, const RadioImage& image)
 {
-    s.HeaderByte0 = image.at(kHeader);
-    s.DecodeResponse = image.at(kHeader + 1);
-    s.Standard = image.at(kHeader + 2);
-    s.SelfIdLength = image.at(kHeader + 3);
-    s.ToneLength = image.at(kHeader + 4);
+    s.HeaderByte0 = image.at(kFiveToneHeader);
+    s.DecodeResponse = image.at(kFiveToneHeader + 1);
+    s.Standard = image.at(kFiveToneHeader + 2);
+    s.SelfIdLength = image.at(kFiveToneHeader + 3);
+    s.ToneLength = image.at(kFiveToneHeader + 4);
     std::string selfId;
     for (int i = 0; i < std::min<int>(s.SelfIdLength, 5); ++i)
-        selfId += std::to_string(image.at(kHeader + 5 + i));
+        selfId += std::to_string(image.at(kFiveToneSelfId + i));
     s.SelfId = selfId + '\0';
-    s.Time4 = image.at(kHeader + 11);
-    s.Time6 = image.at(kHeader + 12);
-    s.Count7 = image.at(kHeader + 13);
-    s.Time5 = image.at(kHeader + 14);
-    s.FirstDigitDelay = image.at(kHeader + 15);
-    s.SideTone = image.at(kHeader + 16);
-    s.AniSeparator = image.at(kHeader + 17);
-    s.PauseCode = image.at(kHeader + 18);
-    s.PauseTime = image.at(kHeader + 19);
-    DecodeCode(s.PttIdBegin, image, kPttBegin, false);
-    DecodeCode(s.PttIdEnd, image, kPttEnd, false);
+    s.Time4 = image.at(kFiveToneHeader + 11);
+    s.Time6 = image.at(kFiveToneHeader + 12);
+    s.Count7 = image.at(kFiveToneHeader + 13);
+    s.Time5 = image.at(kFiveToneHeader + 14);
+    s.FirstDigitDelay = image.at(kFiveToneHeader + 15);
+    s.SideTone = image.at(kFiveToneHeader + 16);
+    s.AniSeparator = image.at(kFiveToneHeader + 17);
+    s.PauseCode = image.at(kFiveToneHeader + 18);
+    s.PauseTime = image.at(kFiveToneHeader + 19);
+    DecodeCode(s.PttIdBegin, image, kFiveTonePttIdBegin, false);
+    DecodeCode(s.PttIdEnd, image, kFiveTonePttIdEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)
-        DecodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kInfoSlots + 32 * i);
+        DecodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kFiveToneInfoCodes + kFiveToneSlotSize * i);
     for (int n = 0; n < kFiveToneListSize; ++n) {
         FiveToneCode& entry = s.CallList[static_cast<std::size_t>(n)];
-        const bool present = image.bit(kCallListMap + n / 8, n % 8);
+        const bool present = image.bit(kFiveToneListMap + n / 8, n % 8);
         entry.IsEmpty = present ? 0 : 1;
         if (present)
-            DecodeCode(entry, image, kCallList + 32 * n, true);
+            DecodeCode(entry, image, kFiveToneList + kFiveToneSlotSize * n, true);
     }
 }
 

@@ -8,9 +8,6 @@
 namespace tq8615 {
 namespace {
 
-constexpr int kMessage = 6528;
-constexpr int kFlags = 12827;
-constexpr int kPassword = 12864;
 constexpr int kKeys = 12880;
 
 // The one-byte fields and their image addresses.
@@ -50,10 +47,10 @@ void EncodeOptions(const OptionSettings& o, int16_t sendTime, RadioImage& image,
 {
     const std::string message = o.PowerOnMessage.trimmed();
     for (int i = 0; i < 7; ++i)
-        image.set(kMessage + i, static_cast<uint8_t>(i < static_cast<int>(message.size()) ? message[static_cast<std::size_t>(i)] : ' '));
+        image.set(kOptionText + i, static_cast<uint8_t>(i < static_cast<int>(message.size()) ? message[static_cast<std::size_t>(i)] : ' '));
     for (auto [address, field] : ByteFields(o))
         image.set(address, ByteField(*field));
-    image.set(12826, ByteField(sendTime));
+    image.set(kDtmfSendTime, ByteField(sendTime));
     uint8_t flags = 0;
     int bit = 0;
     for (const int16_t* flag : FlagFields(o)) {
@@ -61,31 +58,31 @@ void EncodeOptions(const OptionSettings& o, int16_t sendTime, RadioImage& image,
             throw EncodeError("option flag out of range");
         flags = static_cast<uint8_t>(flags | *flag << bit++);
     }
-    image.set(kFlags, flags);
+    image.set(kOptionFlags, flags);
     const std::string password = o.PowerOnPassword.trimmed();
     for (int i = 0; i < 6; ++i)
-        image.set(kPassword + i, static_cast<uint8_t>(i < static_cast<int>(password.size()) ? password[static_cast<std::size_t>(i)] : 0));
-    MarkBlocks(map, kMessage, 16);
-    MarkBlocks(map, 12800, 112);
+        image.set(kPowerOnPassword + i, static_cast<uint8_t>(i < static_cast<int>(password.size()) ? password[static_cast<std::size_t>(i)] : 0));
+    MarkBlocks(map, kOptionText, kOptionTextSize);
+    MarkBlocks(map, kOptionArea, kOptionAreaSize);
 }
 
 void DecodeOptions(OptionSettings& o, int16_t& sendTime, const RadioImage& image)
 {
     std::string message;
     for (int i = 0; i < 7; ++i) {
-        char c = static_cast<char>(image.at(kMessage + i));
+        char c = static_cast<char>(image.at(kOptionText + i));
         message += IsMessageChar(c) ? c : ' ';
     }
     o.PowerOnMessage = TrimmedText(message);
     for (auto [address, field] : ByteFields(o))
         *field = image.at(address);
-    sendTime = image.at(12826);
+    sendTime = image.at(kDtmfSendTime);
     int bit = 0;
     for (int16_t* flag : FlagFields(o))
-        *flag = static_cast<int16_t>((image.at(kFlags) >> bit++) & 1);
+        *flag = static_cast<int16_t>((image.at(kOptionFlags) >> bit++) & 1);
     std::string password;
     for (int i = 0; i < 6; ++i) {
-        char c = static_cast<char>(image.at(kPassword + i));
+        char c = static_cast<char>(image.at(kPowerOnPassword + i));
         if (c < '0' || c > '9')
             break;
         password += c;
