@@ -22,11 +22,17 @@ void PutFreq(RadioImage& image, int address, std::string_view digits)
         image.set(address + k, bytes[static_cast<std::size_t>(k)]);
 }
 
-// Receive side: empty means no frequency.
+// Receive side: empty means no frequency, four 0xFF bytes. (Packing a text would pad it
+// with a zero digit and end in 0xF0.)
 void PutRxFreq(RadioImage& image, int address, const FixedText<9>& freq)
 {
-    std::string t = freq.trimmed();
-    PutFreq(image, address, t.empty() ? std::string_view("FFFFFFFF") : std::string_view(t));
+    const std::string t = freq.trimmed();
+    if (t.empty()) {
+        for (int k = 0; k < 4; ++k)
+            image.set(address + k, 0xFF);
+        return;
+    }
+    PutFreq(image, address, t);
 }
 
 // Transmit side: trailing blanks are padding, and a field that was never set holds zeros.
