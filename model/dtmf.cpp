@@ -119,18 +119,16 @@ void EncodeDtmf(DtmfSettings& s, RadioImage& image, BlockUsageMap& map)
     MarkBlocks(map, kDtmfArea, kDtmfAreaSize);
 }
 
-void DecodeDtmf(DtmfSettings& s, RadioImage& image)
+// The repairs are the model's: the image stays as the radio sent it.
+void DecodeDtmf(DtmfSettings& s, const RadioImage& image)
 {
     const uint8_t separator = image.at(kDtmfHeader), group = image.at(kDtmfHeader + 1);
     s.SeparatorCode = separator >= 10 && separator <= 15 ? separator : 14;
     s.GroupCode = group >= 10 && group <= 15 ? group : 255;
-    if (image.at(kDtmfHeader + 2) > 2)
-        image.set(kDtmfHeader + 2, 0);
-    s.DecodeResponse = image.at(kDtmfHeader + 2);
+    const uint8_t response = image.at(kDtmfHeader + 2), firstDelay = image.at(kDtmfHeader + 4);
+    s.DecodeResponse = response > 2 ? 0 : response;
     s.PreSendDelay = image.at(kDtmfHeader + 3);
-    if (image.at(kDtmfHeader + 4) > 250)
-        image.set(kDtmfHeader + 4, 0);
-    s.FirstDigitDelay = image.at(kDtmfHeader + 4);
+    s.FirstDigitDelay = firstDelay > 250 ? 0 : firstDelay;
     s.ResetTime = image.at(kDtmfHeader + 5);
     s.DtmfIdLength = 3;
     std::string id;

@@ -68,7 +68,7 @@ bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& m
     return true;
 }
 
-void DecodeImageToModel(EditingModel& model, RadioImage& image)
+void DecodeImageToModel(EditingModel& model, const RadioImage& image)
 {
     DecodeChannels(model, image);
     DecodeOptions(model.Options, model.Dtmf.SendTime, image);
