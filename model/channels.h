@@ -15,6 +15,13 @@ namespace tq8615 {
 
 constexpr int kChannelSpareWords = 38;
 
+// Values of ShiftMode and ShiftModeVhf.
+enum ShiftModeValue : int16_t { kSimplex = 0, kPlusShift = 1, kMinusShift = 2, kSplit = 3 };
+// Values of EncodeType and DecodeType.
+enum SubAudioType : int16_t { kSubAudioOff = 0, kSubAudioCtcss = 1, kSubAudioDcs = 2 };
+// Values of OptSigType.
+enum OptionalSignalling : int16_t { kOptSigOff = 0, kOptSigDtmf = 1, kOptSigTwoTone = 2, kOptSigFiveTone = 3 };
+
 struct ChannelRecord {
     int16_t ChannelNumber = 0;
     int16_t ChannelInUse = 0;

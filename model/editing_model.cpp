@@ -25,7 +25,7 @@ void AddDefaultChannels(EditingModel& model)
         model.AppendChannel(r);
     }
     ChannelRecord rt = NewChannelWithFreq(kRtChannel, vhf);
-    rt.ShiftMode = 1;
+    rt.ShiftMode = kPlusShift;
     rt.TxFreq = "000100000";
     model.AppendChannel(rt);
     model.AppendChannel(NewChannelWithFreq(1, uhf));

@@ -1,4 +1,6 @@
 #include "model/five_tone.h"
+#include "model/five_tone_fields.h"
+#include "model/image_fields.h"
 #include "model/freq_codec.h"
 #include "model/text_util.h"
 
@@ -112,15 +114,7 @@ void DecodeCode(FiveToneCode& code, const RadioImage& image, int base, bool with
 
 void ResetFiveToneDefaults(FiveToneSettings& s)
 {
-    s.HeaderByte0 = s.DecodeResponse = s.Standard = s.SelfIdLength = 0;
-    s.ToneLength = 70;
-    s.SelfId = std::string_view("\0", 1);
-    s.Time5 = 0;
-    s.Time4 = s.Time6 = 20;
-    s.Count7 = 10;
-    s.FirstDigitDelay = s.PauseTime = 20;
-    s.PauseCode = s.SideTone = 0;
-    s.AniSeparator = 13;
+    ApplyDefaults(s, kFiveToneFields);
     for (auto& info : s.InfoCodes) {
         info.DecodeFunction = info.DecodeResponse = info.DigitCount = 0;
         info.Digits = std::string_view("\0", 1);
@@ -135,13 +129,9 @@ void ResetFiveToneDefaults(FiveToneSettings& s)
 
 void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap& map)
 {
-    image.set(kFiveToneHeader, s.HeaderByte0);
-    image.set(kFiveToneHeader + 1, s.DecodeResponse);
-    image.set(kFiveToneHeader + 2, s.Standard);
-    image.set(kFiveToneHeader + 3, s.SelfIdLength);
-    image.set(kFiveToneHeader + 4, s.ToneLength);
+    PutNumbers(s, kFiveToneFields, image, 0);
     const auto selfId = s.SelfId.raw();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kSelfIdDigits; ++i) {
         uint8_t digit = 0;
         if (i < s.SelfIdLength) {
             char c = i < static_cast<int>(selfId.size()) ? selfId[static_cast<std::size_t>(i)] : '\0';
@@ -151,10 +141,6 @@ void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap&
         }
         image.set(kFiveToneSelfId + i, digit);
     }
-    const int tail[] = {s.Time4, s.Time6, s.Count7, s.Time5, s.FirstDigitDelay,
-                        s.SideTone, s.AniSeparator, s.PauseCode, s.PauseTime};
-    for (int i = 0; i < 9; ++i)
-        image.set(kFiveToneHeader + 11 + i, ByteField(tail[i]));
     EncodeCode(s.PttIdBegin, image, kFiveTonePttIdBegin, false);
     EncodeCode(s.PttIdEnd, image, kFiveTonePttIdEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)
@@ -174,24 +160,11 @@ void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap&
 
 void DecodeFiveTone(FiveToneSettings& s, const RadioImage& image)
 {
-    s.HeaderByte0 = image.at(kFiveToneHeader);
-    s.DecodeResponse = image.at(kFiveToneHeader + 1);
-    s.Standard = image.at(kFiveToneHeader + 2);
-    s.SelfIdLength = image.at(kFiveToneHeader + 3);
-    s.ToneLength = image.at(kFiveToneHeader + 4);
+    GetNumbers(s, kFiveToneFields, image, 0);
     std::string selfId;
-    for (int i = 0; i < std::min<int>(s.SelfIdLength, 5); ++i)
+    for (int i = 0; i < std::min<int>(s.SelfIdLength, kSelfIdDigits); ++i)
         selfId += std::to_string(image.at(kFiveToneSelfId + i));
     s.SelfId = selfId + '\0';
-    s.Time4 = image.at(kFiveToneHeader + 11);
-    s.Time6 = image.at(kFiveToneHeader + 12);
-    s.Count7 = image.at(kFiveToneHeader + 13);
-    s.Time5 = image.at(kFiveToneHeader + 14);
-    s.FirstDigitDelay = image.at(kFiveToneHeader + 15);
-    s.SideTone = image.at(kFiveToneHeader + 16);
-    s.AniSeparator = image.at(kFiveToneHeader + 17);
-    s.PauseCode = image.at(kFiveToneHeader + 18);
-    s.PauseTime = image.at(kFiveToneHeader + 19);
     DecodeCode(s.PttIdBegin, image, kFiveTonePttIdBegin, false);
     DecodeCode(s.PttIdEnd, image, kFiveTonePttIdEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)

@@ -13,6 +13,7 @@ constexpr int kFiveToneListSize = 100;
 constexpr int kInfoCodeCount = 8;
 constexpr int kInfoDigits = 12;
 constexpr int kCodeDigits = 40;
+constexpr int kSelfIdDigits = 5;
 
 extern const std::array<const char*, 14> kFiveToneStandards;
 
