@@ -20,20 +20,13 @@ public:
     void operator()(const FixedText<N>& t) { for (char c : t.bytes) u8(static_cast<uint8_t>(c)); }
     template <typename T, std::size_t N>
     void operator()(const std::array<T, N>& a) { for (const T& v : a) (*this)(v); }
-    // The fields of a table, each at its offset; the table starts here.
-    template <typename Record, std::size_t N>
-    void fields(const Record& r, const std::array<Field<Record>, N>& table)
+    template <typename Record>
+    void element(const Record& r, const Field<Record>& f, int i)
     {
-        const std::size_t base = at_ - static_cast<std::size_t>(table.front().fileOffset);
-        for (const auto& f : table) {
-            at_ = base + static_cast<std::size_t>(f.fileOffset);
-            for (int i = 0; i < f.value.count; ++i) {
-                const int v = Get(r, f, i);
-                u8(static_cast<uint8_t>(v & 0xFF));
-                if (f.value.width == 2)
-                    u8(static_cast<uint8_t>((v >> 8) & 0xFF));
-            }
-        }
+        const int v = Get(r, f, i);
+        u8(static_cast<uint8_t>(v & 0xFF));
+        if (f.value.width == 2)
+            u8(static_cast<uint8_t>((v >> 8) & 0xFF));
     }
     std::size_t at() const { return at_; }
 
@@ -52,19 +45,13 @@ public:
     void operator()(FixedText<N>& t) { for (char& c : t.bytes) c = static_cast<char>(u8()); }
     template <typename T, std::size_t N>
     void operator()(std::array<T, N>& a) { for (T& v : a) (*this)(v); }
-    template <typename Record, std::size_t N>
-    void fields(Record& r, const std::array<Field<Record>, N>& table)
+    template <typename Record>
+    void element(Record& r, const Field<Record>& f, int i)
     {
-        const std::size_t base = at_ - static_cast<std::size_t>(table.front().fileOffset);
-        for (const auto& f : table) {
-            at_ = base + static_cast<std::size_t>(f.fileOffset);
-            for (int i = 0; i < f.value.count; ++i) {
-                int v = u8();
-                if (f.value.width == 2)
-                    v = static_cast<int16_t>(v | u8() << 8);
-                Set(r, f, v, i);
-            }
-        }
+        int v = u8();
+        if (f.value.width == 2)
+            v = static_cast<int16_t>(v | u8() << 8);
+        Set(r, f, v, i);
     }
     std::size_t at() const { return at_; }
 
@@ -74,13 +61,23 @@ private:
     std::size_t at_;
 };
 
+// A table's fields follow each other in the file (TilesFile checks it), so they are walked
+// in table order.
+template <typename Io, typename Record, std::size_t N>
+void VisitFields(Io& io, Record& r, const std::array<Field<std::remove_const_t<Record>>, N>& table)
+{
+    for (const auto& f : table)
+        for (int i = 0; i < f.value.count; ++i)
+            io.element(r, f, i);
+}
+
 template <typename Io, typename Dtmf>
 void VisitDtmf(Io& io, Dtmf& d)
 {
     for (auto& code : d.DtmfCodes) { io(code.Digits); io(code.DigitCount); }
     for (auto* code : {&d.DtmfPttIdBegin, &d.DtmfPttIdEnd}) { io(code->Digits); io(code->DigitCount); }
     for (auto* code : {&d.KillCode, &d.StunCode}) { io(code->Digits); io(code->DigitCount); }
-    io.fields(d, kDtmfFields);
+    VisitFields(io, d, kDtmfFields);
 }
 
 template <typename Io, typename TwoTone>
@@ -99,7 +96,7 @@ void VisitFiveToneCode(Io& io, Code& c)
 template <typename Io, typename FiveTone>
 void VisitFiveTone(Io& io, FiveTone& f)
 {
-    io.fields(f, kFiveToneFields);
+    VisitFields(io, f, kFiveToneFields);
     for (auto& info : f.InfoCodes) {
         io(info.DecodeFunction); io(info.DecodeResponse); io(info.DigitCount); io(info.Digits); io(info.Name);
     }
@@ -127,7 +124,7 @@ void VisitDataRecordBody(Io& io, Model& m)
     ExpectOffset(io, DataRecordOffset::FiveTone);
     VisitFiveTone(io, m.FiveTone);
     ExpectOffset(io, DataRecordOffset::Options);
-    io.fields(m.Options, kOptionFields);
+    VisitFields(io, m.Options, kOptionFields);
     ExpectOffset(io, DataRecordOffset::ScanSettings);
     io(m.ScanSettings);
     io(m.AlertSettings);
@@ -170,7 +167,7 @@ void WriteChannelEntries(const EditingModel& model, DataFileBytes& file)
 {
     for (int i = 0; i < model.ChannelCount; ++i) {
         Writer w(file, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i));
-        w.fields(model.ChannelList[static_cast<std::size_t>(i)], kChannelFields);
+        VisitFields(w, model.ChannelList[static_cast<std::size_t>(i)], kChannelFields);
     }
 }
 
@@ -190,7 +187,7 @@ void ReadModel(const DataFileBytes& file, EditingModel& model)
     model.ChannelCount = std::clamp<int>(count, 0, kMaxChannels);
     for (int i = 0; i < model.ChannelCount; ++i) {
         Reader cr(file, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i));
-        cr.fields(model.ChannelList[static_cast<std::size_t>(i)], kChannelFields);
+        VisitFields(cr, model.ChannelList[static_cast<std::size_t>(i)], kChannelFields);
         ExpectOffset(cr, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i + 1));
     }
 }
