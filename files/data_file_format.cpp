@@ -87,22 +87,14 @@ void VisitTwoTone(Io& io, TwoTone& t)
     for (auto& e : t.Entries) { io(e.Flag); io(e.Tones); io(e.Name); }
 }
 
-template <typename Io, typename Code>
-void VisitFiveToneCode(Io& io, Code& c)
-{
-    io(c.IsEmpty); io(c.Spare); io(c.Standard); io(c.DigitCount); io(c.ToneLength); io(c.Code); io(c.Name);
-}
-
 template <typename Io, typename FiveTone>
 void VisitFiveTone(Io& io, FiveTone& f)
 {
     VisitFields(io, f, kFiveToneFields);
-    for (auto& info : f.InfoCodes) {
-        io(info.DecodeFunction); io(info.DecodeResponse); io(info.DigitCount); io(info.Digits); io(info.Name);
-    }
-    VisitFiveToneCode(io, f.PttIdBegin);
-    VisitFiveToneCode(io, f.PttIdEnd);
-    for (auto& c : f.CallList) VisitFiveToneCode(io, c);
+    for (auto& info : f.InfoCodes) VisitFields(io, info, kInfoCodeFields);
+    VisitFields(io, f.PttIdBegin, kFiveToneCodeFields);
+    VisitFields(io, f.PttIdEnd, kFiveToneCodeFields);
+    for (auto& c : f.CallList) VisitFields(io, c, kFiveToneCodeFields);
 }
 
 // The record blocks after the header, in file order.

@@ -8,7 +8,7 @@
 
 namespace tq8615 {
 
-const std::array<const char*, 14> kFiveToneStandards = {
+const std::array<const char*, kFiveToneStandardCount> kFiveToneStandards = {
     "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI", "PDZVEI", "CCIR1",
     "CCIR2", "PCCIR", "EEA",   "EURO SIGNAL", "NATEL", "MODAT", "CCITT"};
 
@@ -57,9 +57,7 @@ void EncodeInfoCode(const FiveToneInfoCode& code, RadioImage& image, int base)
 {
     if (code.DigitCount > kInfoDigits)
         throw EncodeError("info code digit count out of range");
-    image.set(base, code.DecodeFunction);
-    image.set(base + 1, code.DecodeResponse);
-    image.set(base + 2, code.DigitCount);
+    PutNumbers(code, kInfoCodeFields, image, base);
     const std::string digits = PaddedDigits(code.Digits.trimmed(), code.DigitCount);
     for (std::size_t i = 0; i < digits.size(); ++i)
         image.set(base + 3 + static_cast<int>(i), HexValue(digits[i]));
@@ -70,8 +68,7 @@ void EncodeCode(const FiveToneCode& code, RadioImage& image, int base, bool with
 {
     if (code.DigitCount > kCodeDigits)
         throw EncodeError("code digit count out of range");
-    image.set(base + 1, code.Standard);
-    image.set(base + 2, code.DigitCount);
+    PutNumbers(code, kFiveToneCodeFields, image, base);
     image.set(base + 3, RepairedToneLength(code.ToneLength));
     std::string digits = PaddedDigits(code.Code.trimmed(), code.IsEmpty != 0 ? 0 : code.DigitCount);
     if (digits.size() % 2)
@@ -87,9 +84,10 @@ uint8_t ZeroIfFF(uint8_t b) { return b == 0xFF ? 0 : b; }
 
 void DecodeInfoCode(FiveToneInfoCode& code, const RadioImage& image, int base)
 {
-    code.DecodeFunction = ZeroIfFF(image.at(base));
-    code.DecodeResponse = ZeroIfFF(image.at(base + 1));
-    code.DigitCount = std::min<uint8_t>(ZeroIfFF(image.at(base + 2)), kInfoDigits);
+    GetNumbers(code, kInfoCodeFields, image, base);
+    code.DecodeFunction = ZeroIfFF(code.DecodeFunction);
+    code.DecodeResponse = ZeroIfFF(code.DecodeResponse);
+    code.DigitCount = std::min<uint8_t>(ZeroIfFF(code.DigitCount), kInfoDigits);
     std::string digits;
     for (int i = 0; i < code.DigitCount; ++i)
         digits += HexText(image.at(base + 3 + i));
@@ -99,8 +97,8 @@ void DecodeInfoCode(FiveToneInfoCode& code, const RadioImage& image, int base)
 
 void DecodeCode(FiveToneCode& code, const RadioImage& image, int base, bool withName)
 {
-    code.Standard = image.at(base + 1);
-    code.DigitCount = std::min<uint8_t>(image.at(base + 2), kCodeDigits);
+    GetNumbers(code, kFiveToneCodeFields, image, base);
+    code.DigitCount = std::min<uint8_t>(code.DigitCount, kCodeDigits);
     code.ToneLength = RepairedToneLength(image.at(base + 3));
     std::string digits;
     for (int m = 0; m < (code.DigitCount + 1) / 2; ++m)

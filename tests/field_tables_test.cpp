@@ -115,6 +115,33 @@ TEST(FieldTables, SignallingHeaderValuesRoundTripAlone)
         [](FiveToneSettings& s, const RadioImage& image) { DecodeFiveTone(s, image); });
 }
 
+TEST(FieldTables, FiveToneCodeValuesRoundTripAlone)
+{
+    FiveToneSettings settings;
+    ResetFiveToneDefaults(settings);
+    const auto encode = [&settings](auto place) {
+        return [&settings, place](const auto& code, RadioImage& image) {
+            FiveToneSettings s = settings;
+            place(s) = code;
+            BlockUsageMap map;
+            EncodeFiveTone(s, image, map);
+        };
+    };
+    const auto decode = [&settings](auto place) {
+        return [&settings, place](auto& code, const RadioImage& image) {
+            FiveToneSettings s = settings;
+            DecodeFiveTone(s, image);
+            code = place(s);
+        };
+    };
+    const auto info = [](FiveToneSettings& s) -> FiveToneInfoCode& { return s.InfoCodes[3]; };
+    ExpectAdmittedValuesRoundTrip(settings.InfoCodes[3], kInfoCodeFields, encode(info), decode(info));
+    const auto entry = [](FiveToneSettings& s) -> FiveToneCode& { return s.CallList[41]; };
+    FiveToneCode present = settings.CallList[41];
+    present.IsEmpty = 0;
+    ExpectAdmittedValuesRoundTrip(present, kFiveToneCodeFields, encode(entry), decode(entry));
+}
+
 TEST(FieldTables, RangesAndListsOfTheEditors)
 {
     struct Case { std::string_view field; int value; bool admitted; };
