@@ -151,8 +151,9 @@ void FrmEMG::ShowByData(const EmbeddedInfo& info)
     Text1[0]->setText(fromStd(info.AreaCode));
     Text1[6]->setText(fromStd(info.ManufactureCode));
     Text1[7]->setText(fromStd(info.UserCode));
-    Combo1[0]->addItem(QStringLiteral("TQ8615"));
-    Combo1[1]->addItems({QStringLiteral("Band 0"), QStringLiteral("Band 1"), QStringLiteral("Band 2")});
+    Combo1[0]->addItem(QString::fromLatin1(kModelName));
+    for (int band = 0; band < kBandPlanCount; ++band)
+        Combo1[1]->addItem(QStringLiteral("Band %1").arg(band));
     Combo1[1]->setCurrentIndex(info.shownBandItem());
     Text2->setPlainText(fromStd(BandPlanTwoLineText(info.shownBandItem())).remove(QLatin1Char('\r')));
     Text1[1]->setText(fromStd(info.SerialNumber));

@@ -5,6 +5,7 @@
 #include "message_box.h"
 
 #include "model/band_plan.h"
+#include "model/memory_map.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,9 +29,10 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
         Combo1[i] = new QComboBox(this);
         Combo1[i]->setObjectName(QStringLiteral("Combo1_%1").arg(i));
     }
-    Combo1[0]->addItem(QStringLiteral("TQ8615"));
+    Combo1[0]->addItem(QString::fromLatin1(kModelName));
     Combo1[0]->setEnabled(false);
-    Combo1[1]->addItems({QStringLiteral("Band 0"), QStringLiteral("Band 1"), QStringLiteral("Band 2")});
+    for (int band = 0; band < kBandPlanCount; ++band)
+        Combo1[1]->addItem(QStringLiteral("Band %1").arg(band));
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
@@ -58,7 +60,7 @@ FrmModel::FrmModel(const Language& language, MessageBoxInterface& boxes, int ban
         Text1->setPlainText(QString::fromStdString(BandPlanTwoLineText(i)).remove(QLatin1Char('\r')));
     });
     Combo1[1]->setCurrentIndex(-1);
-    Combo1[1]->setCurrentIndex(bandPlanIndex >= 0 && bandPlanIndex <= 2 ? bandPlanIndex : 2);
+    Combo1[1]->setCurrentIndex(IsKnownBandPlan(bandPlanIndex) ? bandPlanIndex : 2);
 
     connect(CommandOK, &QPushButton::clicked, this, &FrmModel::CommandOK_Click);
 }

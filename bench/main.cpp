@@ -41,7 +41,7 @@ public:
         sent += bytes.size();
         if (bytes.size() >= 4 && (bytes[0] == 'R' || bytes[0] == 'W')) {
             const int address = (uint8_t(bytes[1]) << 8) | uint8_t(bytes[2]);
-            if (!(bytes[0] == 'R' && address == 0x3B10 && bytes.size() == 4))
+            if (!(bytes[0] == 'R' && address == kPasswordBlockAddress && bytes.size() == 4))
                 ++blocks;
         }
         return inner_.write(bytes);

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "files/ini_file.h"
+#include "model/memory_map.h"
 
 #include <iostream>
 #include <system_error>
@@ -64,8 +65,8 @@ std::optional<int> BandOption(const Args& args, int fallback)
     auto band = args.option("--band");
     if (!band)
         return fallback;
-    if (*band == "0" || *band == "1" || *band == "2")
-        return std::stoi(*band);
+    if (band->size() == 1 && IsKnownBandPlan((*band)[0] - '0'))
+        return (*band)[0] - '0';
     std::cerr << "band plan must be 0, 1 or 2\n";
     return std::nullopt;
 }

@@ -1,4 +1,8 @@
 #include "files/data_file_format.h"
+#include "model/channel_fields.h"
+#include "model/dtmf_fields.h"
+#include "model/five_tone_fields.h"
+#include "model/option_fields.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -16,6 +20,14 @@ public:
     void operator()(const FixedText<N>& t) { for (char c : t.bytes) u8(static_cast<uint8_t>(c)); }
     template <typename T, std::size_t N>
     void operator()(const std::array<T, N>& a) { for (const T& v : a) (*this)(v); }
+    template <typename Record>
+    void element(const Record& r, const Field<Record>& f, int i)
+    {
+        const int v = Get(r, f, i);
+        u8(static_cast<uint8_t>(v & 0xFF));
+        if (f.value.width == 2)
+            u8(static_cast<uint8_t>((v >> 8) & 0xFF));
+    }
     std::size_t at() const { return at_; }
 
 private:
@@ -33,6 +45,14 @@ public:
     void operator()(FixedText<N>& t) { for (char& c : t.bytes) c = static_cast<char>(u8()); }
     template <typename T, std::size_t N>
     void operator()(std::array<T, N>& a) { for (T& v : a) (*this)(v); }
+    template <typename Record>
+    void element(Record& r, const Field<Record>& f, int i)
+    {
+        int v = u8();
+        if (f.value.width == 2)
+            v = static_cast<int16_t>(v | u8() << 8);
+        Set(r, f, v, i);
+    }
     std::size_t at() const { return at_; }
 
 private:
@@ -41,17 +61,23 @@ private:
     std::size_t at_;
 };
 
+// A table's fields follow each other in the file (TilesFile checks it), so they are walked
+// in table order.
+template <typename Io, typename Record, std::size_t N>
+void VisitFields(Io& io, Record& r, const std::array<Field<std::remove_const_t<Record>>, N>& table)
+{
+    for (const auto& f : table)
+        for (int i = 0; i < f.value.count; ++i)
+            io.element(r, f, i);
+}
+
 template <typename Io, typename Dtmf>
 void VisitDtmf(Io& io, Dtmf& d)
 {
     for (auto& code : d.DtmfCodes) { io(code.Digits); io(code.DigitCount); }
     for (auto* code : {&d.DtmfPttIdBegin, &d.DtmfPttIdEnd}) { io(code->Digits); io(code->DigitCount); }
     for (auto* code : {&d.KillCode, &d.StunCode}) { io(code->Digits); io(code->DigitCount); }
-    for (auto* v : {&d.AniSetting, &d.SendTime, &d.PttIdSetting, &d.DtmfIdLength}) io(*v);
-    io(d.DtmfId);
-    for (auto* v : {&d.SeparatorCode, &d.GroupCode, &d.DecodeResponse, &d.FirstDigitDelay,
-                    &d.PreSendDelay, &d.ResetTime, &d.PostSendDelay, &d.PauseTime, &d.SideTone})
-        io(*v);
+    VisitFields(io, d, kDtmfFields);
 }
 
 template <typename Io, typename TwoTone>
@@ -61,64 +87,14 @@ void VisitTwoTone(Io& io, TwoTone& t)
     for (auto& e : t.Entries) { io(e.Flag); io(e.Tones); io(e.Name); }
 }
 
-template <typename Io, typename Code>
-void VisitFiveToneCode(Io& io, Code& c)
-{
-    io(c.IsEmpty); io(c.Spare); io(c.Standard); io(c.DigitCount); io(c.ToneLength); io(c.Code); io(c.Name);
-}
-
 template <typename Io, typename FiveTone>
 void VisitFiveTone(Io& io, FiveTone& f)
 {
-    for (auto* v : {&f.HeaderByte0, &f.DecodeResponse, &f.Standard, &f.SelfIdLength, &f.ToneLength}) io(*v);
-    io(f.SelfId);
-    for (auto* v : {&f.Time5, &f.Time4, &f.Time6, &f.Count7}) io(*v);
-    for (auto* v : {&f.FirstDigitDelay, &f.PauseTime, &f.PauseCode, &f.SideTone, &f.AniSeparator}) io(*v);
-    for (auto& info : f.InfoCodes) {
-        io(info.DecodeFunction); io(info.DecodeResponse); io(info.DigitCount); io(info.Digits); io(info.Name);
-    }
-    VisitFiveToneCode(io, f.PttIdBegin);
-    VisitFiveToneCode(io, f.PttIdEnd);
-    for (auto& c : f.CallList) VisitFiveToneCode(io, c);
-}
-
-template <typename Io, typename Options>
-void VisitOptions(Io& io, Options& o)
-{
-    for (auto* v : {&o.KeyBeep, &o.FrequencyStep, &o.DisplayModeA, &o.Unused6, &o.SquelchLevelA,
-                    &o.SquelchLevelB, &o.SpeakerVolume, &o.PowerOnPasswordEnable})
-        io(*v);
-    io(o.PowerOnPassword);
-    for (auto* v : {&o.ScanMode, &o.ScanResumeTime, &o.AutoPowerOn, &o.MainSubDirection, &o.ChannelOption,
-                    &o.BacklightLevel, &o.TimeOutTimer, &o.AutoPowerOff, &o.ToneBurst, &o.DisplayDirection,
-                    &o.MicKeyBrightness, &o.SpeakerSwitch})
-        io(*v);
-    io(o.ShortcutKeyFunction);
-    for (auto* v : {&o.TailEliminationMode, &o.TailEliminationFreq, &o.KnobMode, &o.TrfEnable,
-                    &o.PowerOnResetAllowed, &o.ChannelStoreMode, &o.ChannelLock, &o.SqlKeyFunction})
-        io(*v);
-    io(o.KeyFunction);
-    for (auto* v : {&o.ChannelA, &o.ModeA, &o.ChannelB, &o.ModeB}) io(*v);
-    io(o.PowerOnMessage);
-    io(o.UnusedTail);
-}
-
-template <typename Io, typename Channel>
-void VisitChannel(Io& io, Channel& c)
-{
-    for (auto* v : {&c.ChannelNumber, &c.ChannelInUse, &c.ScanAdd}) io(*v);
-    io(c.RxFreq);
-    io(c.TxFreq);
-    for (auto* v : {&c.ShiftMode, &c.StepIndex, &c.Power, &c.Talkaround, &c.TxForbid, &c.Reverse,
-                    &c.Bandwidth, &c.EncodeType, &c.DecodeType, &c.DtmfIndex, &c.EncodeCtcss,
-                    &c.DecodeCtcss, &c.EncodeDcs, &c.DecodeDcs, &c.BusyLock, &c.DtmfPttIdMode,
-                    &c.FiveTonePttIdMode, &c.SquelchMode, &c.OptSigType, &c.TwoToneIndex, &c.FiveToneIndex})
-        io(*v);
-    io(c.ChannelName);
-    for (auto* v : {&c.UserCtcss, &c.Scramble, &c.ShiftModeVhf, &c.VhfActive}) io(*v);
-    io(c.RxFreqVhf);
-    io(c.TxFreqVhf);
-    io(c.ChannelSpare);
+    VisitFields(io, f, kFiveToneFields);
+    for (auto& info : f.InfoCodes) VisitFields(io, info, kInfoCodeFields);
+    VisitFields(io, f.PttIdBegin, kFiveToneCodeFields);
+    VisitFields(io, f.PttIdEnd, kFiveToneCodeFields);
+    for (auto& c : f.CallList) VisitFields(io, c, kFiveToneCodeFields);
 }
 
 // The record blocks after the header, in file order.
@@ -140,7 +116,7 @@ void VisitDataRecordBody(Io& io, Model& m)
     ExpectOffset(io, DataRecordOffset::FiveTone);
     VisitFiveTone(io, m.FiveTone);
     ExpectOffset(io, DataRecordOffset::Options);
-    VisitOptions(io, m.Options);
+    VisitFields(io, m.Options, kOptionFields);
     ExpectOffset(io, DataRecordOffset::ScanSettings);
     io(m.ScanSettings);
     io(m.AlertSettings);
@@ -183,7 +159,7 @@ void WriteChannelEntries(const EditingModel& model, DataFileBytes& file)
 {
     for (int i = 0; i < model.ChannelCount; ++i) {
         Writer w(file, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i));
-        VisitChannel(w, model.ChannelList[static_cast<std::size_t>(i)]);
+        VisitFields(w, model.ChannelList[static_cast<std::size_t>(i)], kChannelFields);
     }
 }
 
@@ -203,7 +179,7 @@ void ReadModel(const DataFileBytes& file, EditingModel& model)
     model.ChannelCount = std::clamp<int>(count, 0, kMaxChannels);
     for (int i = 0; i < model.ChannelCount; ++i) {
         Reader cr(file, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i));
-        VisitChannel(cr, model.ChannelList[static_cast<std::size_t>(i)]);
+        VisitFields(cr, model.ChannelList[static_cast<std::size_t>(i)], kChannelFields);
         ExpectOffset(cr, kDataRecordSize + kChannelRecordSize * static_cast<std::size_t>(i + 1));
     }
 }

@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "model/channel_fields.h"
 #include "model/editing_model.h"
 
 namespace tq8615 {
 
 constexpr std::size_t kDataRecordSize = 10636;
-constexpr std::size_t kChannelRecordSize = 173;
+constexpr std::size_t kChannelRecordSize = kChannelFileRecordSize;
 constexpr std::size_t kDataFileSize = kDataRecordSize + kMaxChannels * kChannelRecordSize;  // 45755
 
 using DataFileBytes = std::array<uint8_t, kDataFileSize>;

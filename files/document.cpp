@@ -23,8 +23,6 @@ void PutHeader(DataFileBytes& file, std::string_view modelName, int band, std::s
     PutText(file, DataRecordOffset::Version, version, 4);
 }
 
-bool IsKnownBand(int band) { return band >= 0 && band <= 2; }
-
 }  // namespace
 
 bool ReadDataFileBytes(const std::filesystem::path& path, DataFileBytes& bytes)
@@ -105,7 +103,7 @@ void Document::LoadDefaultFile(const std::filesystem::path& path)
 void Document::LoadBandDefaultFile(const std::filesystem::path& path)
 {
     DataFileBytes bytes{};
-    if (!ReadDataFileBytes(path, bytes) || !IsKnownBand(StoredBandPlanIndex(bytes))) {
+    if (!ReadDataFileBytes(path, bytes) || !IsKnownBandPlan(StoredBandPlanIndex(bytes))) {
         TakeSnapshot();
         return;
     }
@@ -140,7 +138,7 @@ bool Document::OpenDataFile(const std::filesystem::path& path, MessageSink& sink
         return false;
     }
     // A band the program does not know would leave no frequency limits to check against.
-    if (!IsKnownBand(StoredBandPlanIndex(bytes))) {
+    if (!IsKnownBandPlan(StoredBandPlanIndex(bytes))) {
         sink.show(Message::Fixed("File Data Error!", Message::Icon::Error));
         return false;
     }

@@ -82,7 +82,7 @@ std::string EmbeddedInfoEnglishText(const EmbeddedInfo& info)
     line("Area Code", info.AreaCode);
     line("Manufacture Code", info.ManufactureCode);
     line("User Code", info.UserCode);
-    line("Radio Type", "TQ8615");
+    line("Radio Type", kModelName);
     line("Frequency", "Band " + std::to_string(info.shownBandItem()));
     std::string plan = BandPlanTwoLineText(info.shownBandItem());
     for (std::size_t at = 0; (at = plan.find("\r\n", at)) != std::string::npos;)

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/memory_map.h"
+
 namespace tq8615 {
 
 using EmbeddedInfoBuffer = std::array<uint8_t, 256>;
@@ -28,7 +30,7 @@ struct EmbeddedInfo {
     std::string Description;      // repair reason and description
 
     // The "Frequency" item shown: the stored band, or item 0 when it is out of range.
-    int shownBandItem() const { return BandIndex >= 0 && BandIndex <= 2 ? BandIndex : 0; }
+    int shownBandItem() const { return IsKnownBandPlan(BandIndex) ? BandIndex : 0; }
     bool operator==(const EmbeddedInfo&) const = default;
 };
 

@@ -265,9 +265,9 @@ bool ProgrammingRun::identityCheck()
 {
     WaitTimer.stop();
     bool pass = true;
-    if (vars_.RadioModel == kExpectedModel && vars_.RadioVersion == kExpectedVersion) {
+    if (vars_.RadioModel == kModelName && vars_.RadioVersion == kFormatVersion) {
         // so far so good
-    } else if (vars_.RadioModel != kExpectedModel) {
+    } else if (vars_.RadioModel != kModelName) {
         askUser([&] { ui_.show(ModelWrongMessage()); return true; });
         pass = false;
     } else {
@@ -280,7 +280,7 @@ bool ProgrammingRun::identityCheck()
     }
     // A read adopts the radio's band as the data's band plan: one that does not exist
     // would leave the data without band limits.
-    if (vars_.RunKind == RunKind::Read && (vars_.RadioBand < 0 || vars_.RadioBand > 2)) {
+    if (vars_.RunKind == RunKind::Read && !IsKnownBandPlan(vars_.RadioBand)) {
         askUser([&] { ui_.show(BandErrorMessage()); return true; });
         pass = false;
     }

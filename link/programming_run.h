@@ -45,8 +45,6 @@ struct RunVariables {
 
 constexpr int kHandshakeBufferSize = 129;
 constexpr int kReplyTimeoutMs = 300;
-constexpr const char* kExpectedModel = "TQ8615";
-constexpr const char* kExpectedVersion = "V100";
 
 // What a write sends: the band plan of the data (checked against the radio's), the memory
 // channels in use (bit n-1 for channel n), and the encoder that fills the cleared image

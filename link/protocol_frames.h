@@ -7,17 +7,12 @@
 #include <optional>
 #include <string>
 
+#include "model/memory_map.h"
+
 namespace tq8615 {
 
-constexpr int kReadBlockSize = 16;
-constexpr int kWriteBlockSize = 16;
-constexpr int kImageEndAddress = 12944;         // last block start of the configuration memory
-constexpr int kEmbeddedInfoStart = 15104;       // 0x3B00
-constexpr int kEmbeddedInfoSize = 256;
-constexpr int kEmbeddedInfoEnd = kEmbeddedInfoStart + kEmbeddedInfoSize - 1;  // 15359
-constexpr int kPasswordBlockAddress = 15120;    // 0x3B10; the password is bytes 8..11 of it
-constexpr int kPasswordOffsetInBlock = 8;
-constexpr int kPasswordLength = 4;
+constexpr int kReadBlockSize = kBlockSize;
+constexpr int kWriteBlockSize = kBlockSize;
 
 constexpr uint8_t kAck = 0x06;
 constexpr uint8_t kIdentifyByte = 0x02;

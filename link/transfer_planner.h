@@ -1,26 +1,16 @@
 #pragma once
 // Decides which 16-byte blocks travel: the whole range, only the include list (the channel
 // bitmaps a read fetches first), or everything outside the skip list (unused channel
-// records and the unused area 12528..12799).
+// records and the unused area).
 #include <bitset>
 #include <optional>
 #include <vector>
 
+#include "model/memory_map.h"
+
 namespace tq8615 {
 
 class RadioImage;
-
-struct AddressRange {
-    int start = 0;
-    int end = 0;  // inclusive
-    bool operator==(const AddressRange&) const = default;
-};
-
-constexpr int kChannelSlots = 200;
-constexpr int kChannelSlotSize = 32;
-constexpr int kChannelBitmapAddress = 6464;    // 0x1940: in-use bitmap, then the scan bitmap
-constexpr AddressRange kIncludeRange{6464, 6527};
-constexpr AddressRange kUnusedArea{12528, 12799};
 
 class TransferPlanner {
 public:
@@ -39,9 +29,9 @@ public:
     // Adds a skip range; one that starts right after the last range extends it instead.
     void addSkipRange(int start, int end);
     // Shrinks every skip range to the whole blocks it contains and drops the empty ones.
-    void finishSkipList(int blockSize = 16);
+    void finishSkipList(int blockSize = kBlockSize);
     // Blocks planned from 0 to `endAddress` with the current skip list.
-    int countBlocks(int endAddress, int blockSize = 16) const;
+    int countBlocks(int endAddress, int blockSize = kBlockSize) const;
     // The address to transfer for candidate `address`; nullopt when the include list has
     // nothing at or after it.
     std::optional<int> nextAddress(int address) const;

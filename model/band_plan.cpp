@@ -6,11 +6,11 @@
 namespace tq8615 {
 namespace {
 
-const std::array<const char*, 3> kUhfLines = {
+const std::array<const char*, kBandPlanCount> kUhfLines = {
     "UHF{Rx(430 - 440 MHz) Tx(430 - 440 MHz)}",
     "UHF{Rx(400 - 490 MHz) Tx(400 - 490 MHz)}",
     "UHF{Rx(430 - 440 MHz) Tx(430 - 440 MHz)}"};
-const std::array<const char*, 3> kVhfLines = {
+const std::array<const char*, kBandPlanCount> kVhfLines = {
     "VHF{Rx(144 - 148 MHz) Tx(144 - 148 MHz)}",
     "VHF{Rx(136 - 174 MHz) Tx(136 - 174 MHz)}",
     "VHF{Rx(144 - 146 MHz) Tx(144 - 146 MHz)}"};
@@ -42,14 +42,14 @@ void ParseRange(const std::string& text, double& low, double& high)
 
 std::string BandPlanText(int index)
 {
-    if (index < 0 || index > 2)
+    if (!IsKnownBandPlan(index))
         return {};
     return std::string(kUhfLines[static_cast<std::size_t>(index)]) + " " + kVhfLines[static_cast<std::size_t>(index)];
 }
 
 std::string BandPlanTwoLineText(int index)
 {
-    if (index < 0 || index > 2)
+    if (!IsKnownBandPlan(index))
         return {};
     return std::string(kUhfLines[static_cast<std::size_t>(index)]) + "\r\n" + kVhfLines[static_cast<std::size_t>(index)];
 }

@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "model/memory_map.h"
+
 namespace tq8615 {
 
 constexpr int kUhf = 0;

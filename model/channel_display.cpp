@@ -24,42 +24,37 @@ std::array<std::string, kGridColumns> GridHeaderTexts(const LangLookup& lang)
             subAudio + lang(TextKey::EncodeHeader), lang(TextKey::OptionalSignalling)};
 }
 
-std::string ItemText(std::string_view item, int value, const LangLookup& lang)
+std::string FieldItemText(const ChannelField& field, int value, const LangLookup& lang)
 {
-    auto pick = [value](std::initializer_list<std::string> texts) {
-        return value >= 0 && value < static_cast<int>(texts.size()) ? *(texts.begin() + value) : std::string();
-    };
-    if (item == "Step")
-        return value >= 0 && value < static_cast<int>(kStepTexts.size()) ? kStepTexts[static_cast<std::size_t>(value)] : "";
-    if (item == "WN")
-        return value >= 0 && value < static_cast<int>(kBandwidthTexts.size()) ? kBandwidthTexts[static_cast<std::size_t>(value)] : "";
-    if (item == "Scan")
-        return pick({lang(TextKey::No), lang(TextKey::Yes)});
-    if (item == "Power")
-        return pick({lang(TextKey::PowerHigh), lang(TextKey::PowerMiddle), lang(TextKey::PowerLow)});
-    if (item == "OptSig")
-        return pick({lang(TextKey::OptSigOff), "DTMF", "", "5tone"});
-    if (item == "TxForbid")
-        return pick({lang(TextKey::TxForbidOff), lang(TextKey::TxForbidOn)});
+    const ItemList& items = field.items;
+    if (value < 0 || value >= items.count)
+        return {};
+    const auto i = static_cast<std::size_t>(value);
+    if (items.kind == ItemKind::Keys)
+        return lang(items.keys[i]);
+    if (items.kind == ItemKind::Texts && field.name == "StepIndex")
+        return kStepTexts[i];
+    if (items.kind == ItemKind::Texts && field.name == "Bandwidth")
+        return kBandwidthTexts[i];
     return {};
 }
 
 std::string SignalText(std::string_view item, const ChannelRecord& r, const LangLookup& lang)
 {
     if (item == "OptSig") {
-        if (r.OptSigType == 1)
+        if (r.OptSigType == kOptSigDtmf)
             return "DTMF M" + std::to_string(r.DtmfIndex + 1);
-        if (r.OptSigType == 3)
+        if (r.OptSigType == kOptSigFiveTone)
             return "5tone " + std::to_string(r.FiveToneIndex);
         return lang(TextKey::SignalOff);
     }
     const bool decode = item == "Decode";
     const int type = decode ? r.DecodeType : r.EncodeType;
-    if (type == 1) {
+    if (type == kSubAudioCtcss) {
         int index = decode ? r.DecodeCtcss : r.EncodeCtcss;
         return CtcssText(index > kUserCtcssIndex ? 0 : index, r.UserCtcss);
     }
-    if (type == 2)
+    if (type == kSubAudioDcs)
         return DcsText(decode ? r.DecodeDcs : r.EncodeDcs);
     return lang(TextKey::SignalOff);
 }
@@ -75,10 +70,14 @@ std::array<std::string, kGridColumns> ChannelRowTexts(const ChannelRecord& r, co
     cells[1] = DigitsToFreqText((vhf ? r.RxFreqVhf : r.RxFreq).raw(), sink);
     cells[2] = TxDisplayText(r, vhf, sink);
     cells[3] = r.ChannelName.trimmed();
-    cells[4] = ItemText("Step", r.StepIndex, lang);
-    cells[5] = ItemText("WN", r.Bandwidth, lang);
-    cells[6] = ItemText("Scan", r.ScanAdd, lang);
-    cells[7] = ItemText("Power", r.Power, lang);
+    const auto text = [&](std::string_view field) {
+        const ChannelField& f = *FindField(kChannelFields, field);
+        return FieldItemText(f, Get(r, f), lang);
+    };
+    cells[4] = text("StepIndex");
+    cells[5] = text("Bandwidth");
+    cells[6] = text("ScanAdd");
+    cells[7] = text("Power");
     cells[8] = SignalText("Decode", r, lang);
     cells[9] = SignalText("Encode", r, lang);
     cells[10] = SignalText("OptSig", r, lang);

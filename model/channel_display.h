@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "model/channel_fields.h"
 #include "model/channels.h"
 #include "model/messages.h"
 #include "model/text_keys.h"
@@ -19,7 +20,8 @@ constexpr int kGridRows = 204;    // the header row and channel rows 1..203
 std::string RowLabel(int row);  // "1".."200", "VFO1", "VFO2", "TRF"
 std::array<std::string, kGridColumns> GridHeaderTexts(const LangLookup& lang);
 
-std::string ItemText(std::string_view item, int value, const LangLookup& lang);
+// The item an editor's list shows for `value` of a listed channel field; empty outside the list.
+std::string FieldItemText(const ChannelField& field, int value, const LangLookup& lang);
 std::string SignalText(std::string_view item, const ChannelRecord& record, const LangLookup& lang);
 
 // Columns 1..10 of a channel; all empty for a channel that is not in use.

@@ -7,17 +7,20 @@
 
 #include "model/band_plan.h"
 #include "model/fixed_text.h"
+#include "model/memory_map.h"
 #include "model/messages.h"
 #include "model/radio_image.h"
 
 namespace tq8615 {
 
-constexpr int kMemoryChannels = 200;
-constexpr int kVfo1 = 201;
-constexpr int kVfo2 = 202;
-constexpr int kRtChannel = 203;
-constexpr int kMaxChannels = 203;
 constexpr int kChannelSpareWords = 38;
+
+// Values of ShiftMode and ShiftModeVhf.
+enum ShiftModeValue : int16_t { kSimplex = 0, kPlusShift = 1, kMinusShift = 2, kSplit = 3 };
+// Values of EncodeType and DecodeType.
+enum SubAudioType : int16_t { kSubAudioOff = 0, kSubAudioCtcss = 1, kSubAudioDcs = 2 };
+// Values of OptSigType.
+enum OptionalSignalling : int16_t { kOptSigOff = 0, kOptSigDtmf = 1, kOptSigTwoTone = 2, kOptSigFiveTone = 3 };
 
 struct ChannelRecord {
     int16_t ChannelNumber = 0;

@@ -1,4 +1,6 @@
 #include "model/dtmf.h"
+#include "model/dtmf_fields.h"
+#include "model/image_fields.h"
 #include "model/freq_codec.h"
 #include "model/text_util.h"
 
@@ -8,11 +10,7 @@
 namespace tq8615 {
 namespace {
 
-constexpr int kCodes = 6544;
-constexpr int kHeader = 6864;
-constexpr int kCodeMap = 12910;
-constexpr int kBookIds = 10464;
-constexpr int kBookNames = 11488;
+constexpr int kSeparatorRepair = 14;  // "*"
 
 const std::string_view kNulText("\0", 1);
 
@@ -21,9 +19,9 @@ template <std::size_t N>
 int EncodeCode(const DtmfCode<N>& code, RadioImage& image, int base)
 {
     const std::string t = code.Digits.trimmed();
-    int count = code.DigitCount <= 16 ? std::max<int>(code.DigitCount, 0) : 0;
+    int count = code.DigitCount <= kDtmfCodeSlotSize ? std::max<int>(code.DigitCount, 0) : 0;
     count = std::min(count, static_cast<int>(t.size()));
-    for (int i = 0; i < 16; ++i) {
+    for (int i = 0; i < kDtmfCodeSlotSize; ++i) {
         uint8_t b = 0xFF;
         if (i < count) {
             int v = HexDigitValue(t[static_cast<std::size_t>(i)]);
@@ -41,7 +39,7 @@ void DecodeCode(DtmfCode<N>& code, const RadioImage& image, int base)
 {
     std::string digits;
     // The short kill and stun fields cannot hold more than their width.
-    const int limit = std::min<int>(16, static_cast<int>(N));
+    const int limit = std::min<int>(kDtmfCodeSlotSize, static_cast<int>(N));
     for (int i = 0; i < limit; ++i) {
         uint8_t b = image.at(base + i);
         if (b > 15)
@@ -64,20 +62,7 @@ long BookKey(const CommuBookEntry& e)
 
 void ResetDtmfDefaults(DtmfSettings& s)
 {
-    s.AniSetting = 0;
-    s.SendTime = 1;
-    s.PttIdSetting = 3;
-    s.DtmfIdLength = 3;
-    s.DtmfId = std::string("000") + '\0';
-    s.SeparatorCode = 14;
-    s.GroupCode = 10;
-    s.DecodeResponse = 0;
-    s.FirstDigitDelay = 20;
-    s.PreSendDelay = 20;
-    s.ResetTime = 0;
-    s.PostSendDelay = 20;
-    s.PauseTime = 10;
-    s.SideTone = 0;
+    ApplyDefaults(s, kDtmfFields);
     for (auto& code : s.DtmfCodes)
         code = {};
     s.DtmfPttIdBegin = s.DtmfPttIdEnd = {};
@@ -90,58 +75,48 @@ void ResetCommuBookDefaults(CommuBook& book)
         book[e] = {static_cast<int16_t>(e), kNulText, kNulText};
 }
 
-void EncodeDtmf(DtmfSettings& s, RadioImage& image, BlockUsageMap& map)
+// Header values the radio cannot take are replaced: in the model before encoding, and in
+// what a decode gives.
+void RepairDtmfHeader(DtmfSettings& s)
 {
     if (s.SeparatorCode < 10 || s.SeparatorCode > 15)
-        s.SeparatorCode = 14;
+        s.SeparatorCode = kSeparatorRepair;
     if (s.GroupCode < 10 || s.GroupCode > 15)
-        s.GroupCode = 255;
+        s.GroupCode = kDtmfGroupCodeOff;
     if (s.DecodeResponse > 2)
         s.DecodeResponse = 0;
     if (s.FirstDigitDelay > 250)
         s.FirstDigitDelay = 0;
-    image.set(kHeader, ByteField(s.SeparatorCode));
-    image.set(kHeader + 1, ByteField(s.GroupCode));
-    image.set(kHeader + 2, ByteField(s.DecodeResponse));
-    image.set(kHeader + 3, ByteField(s.PreSendDelay));
-    image.set(kHeader + 4, ByteField(s.FirstDigitDelay));
-    image.set(kHeader + 5, ByteField(s.ResetTime));
+}
+
+void EncodeDtmf(DtmfSettings& s, RadioImage& image, BlockUsageMap& map)
+{
+    RepairDtmfHeader(s);
+    PutNumbers(s, kDtmfFields, image, 0);
     std::string id = s.DtmfId.trimmed().substr(0, 3);
     id = IsDecimalDigits(id) ? id + std::string(3 - id.size(), '0') : "000";
     s.DtmfId = id + '\0';
     for (int i = 0; i < 3; ++i)
-        image.set(kHeader + 6 + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)] - '0'));
-    image.set(kHeader + 9, ByteField(s.SideTone));
-    image.set(kHeader + 10, ByteField(s.PostSendDelay));
-    image.set(kHeader + 11, ByteField(s.PauseTime));
-    EncodeCode(s.DtmfPttIdBegin, image, 6800);
-    EncodeCode(s.DtmfPttIdEnd, image, 6816);
-    EncodeCode(s.StunCode, image, 6832);
-    EncodeCode(s.KillCode, image, 6848);
+        image.set(kDtmfId + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)] - '0'));
+    EncodeCode(s.DtmfPttIdBegin, image, kDtmfPttIdBegin);
+    EncodeCode(s.DtmfPttIdEnd, image, kDtmfPttIdEnd);
+    EncodeCode(s.StunCode, image, kDtmfStunCode);
+    EncodeCode(s.KillCode, image, kDtmfKillCode);
     for (int n = 0; n < kDtmfCodeCount; ++n)
-        if (EncodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kCodes + 16 * n) > 0)
-            image.orBits(kCodeMap + n / 8, static_cast<uint8_t>(1 << (n % 8)));
-    MarkBlocks(map, kCodeMap, 2);
-    MarkBlocks(map, kCodes, 336);
+        if (EncodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kDtmfCodes + kDtmfCodeSlotSize * n) > 0)
+            image.orBits(kDtmfCodeMap + n / 8, static_cast<uint8_t>(1 << (n % 8)));
+    MarkBlocks(map, kDtmfCodeMap, kDtmfCodeMapSize);
+    MarkBlocks(map, kDtmfArea, kDtmfAreaSize);
 }
 
-void DecodeDtmf(DtmfSettings& s, RadioImage& image)
+void DecodeDtmf(DtmfSettings& s, const RadioImage& image)
 {
-    const uint8_t separator = image.at(kHeader), group = image.at(kHeader + 1);
-    s.SeparatorCode = separator >= 10 && separator <= 15 ? separator : 14;
-    s.GroupCode = group >= 10 && group <= 15 ? group : 255;
-    if (image.at(kHeader + 2) > 2)
-        image.set(kHeader + 2, 0);
-    s.DecodeResponse = image.at(kHeader + 2);
-    s.PreSendDelay = image.at(kHeader + 3);
-    if (image.at(kHeader + 4) > 250)
-        image.set(kHeader + 4, 0);
-    s.FirstDigitDelay = image.at(kHeader + 4);
-    s.ResetTime = image.at(kHeader + 5);
+    GetNumbers(s, kDtmfFields, image, 0);
+    RepairDtmfHeader(s);
     s.DtmfIdLength = 3;
     std::string id;
     for (int i = 0; i < 3; ++i) {
-        uint8_t digit = image.at(kHeader + 6 + i);
+        uint8_t digit = image.at(kDtmfId + i);
         if (digit > 9) {
             id = "000";
             break;
@@ -149,15 +124,12 @@ void DecodeDtmf(DtmfSettings& s, RadioImage& image)
         id += static_cast<char>('0' + digit);
     }
     s.DtmfId = id + '\0';
-    s.SideTone = image.at(kHeader + 9);
-    s.PostSendDelay = image.at(kHeader + 10);
-    s.PauseTime = image.at(kHeader + 11);
-    DecodeCode(s.DtmfPttIdBegin, image, 6800);
-    DecodeCode(s.DtmfPttIdEnd, image, 6816);
-    DecodeCode(s.StunCode, image, 6832);
-    DecodeCode(s.KillCode, image, 6848);
+    DecodeCode(s.DtmfPttIdBegin, image, kDtmfPttIdBegin);
+    DecodeCode(s.DtmfPttIdEnd, image, kDtmfPttIdEnd);
+    DecodeCode(s.StunCode, image, kDtmfStunCode);
+    DecodeCode(s.KillCode, image, kDtmfKillCode);
     for (int n = 0; n < kDtmfCodeCount; ++n)
-        DecodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kCodes + 16 * n);
+        DecodeCode(s.DtmfCodes[static_cast<std::size_t>(n)], image, kDtmfCodes + kDtmfCodeSlotSize * n);
 }
 
 void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map)
@@ -179,13 +151,13 @@ void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map)
             id.clear();
         id.resize(5, '\0');
         for (int i = 0; i < 5; ++i)
-            image.set(kBookIds + 8 * e + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)]));
+            image.set(kCommuBookIds + kCommuBookSlotSize * e + i, static_cast<uint8_t>(id[static_cast<std::size_t>(i)]));
         std::string name = entry.Name.trimmed();
         name.resize(7, '\0');
         for (int b = 0; b < 7; ++b)
-            image.set(kBookNames + 8 * e + b, static_cast<uint8_t>(name[static_cast<std::size_t>(b)]));
+            image.set(kCommuBookNames + kCommuBookSlotSize * e + b, static_cast<uint8_t>(name[static_cast<std::size_t>(b)]));
     }
-    MarkBlocks(map, kBookIds, 2048);
+    MarkBlocks(map, kCommuBookIds, kCommuBookAreaSize);
 }
 
 void DecodeCommuBook(CommuBook& book, const RadioImage& image)
@@ -194,11 +166,11 @@ void DecodeCommuBook(CommuBook& book, const RadioImage& image)
         CommuBookEntry& entry = book[static_cast<std::size_t>(e)];
         std::string id;
         for (int i = 0; i < 5; ++i)
-            id += static_cast<char>(image.at(kBookIds + 8 * e + i));
+            id += static_cast<char>(image.at(kCommuBookIds + kCommuBookSlotSize * e + i));
         entry.CallId = id;
         std::string name;
         for (int b = 0; b < 8; ++b) {
-            uint8_t c = image.at(kBookNames + 8 * e + b);
+            uint8_t c = image.at(kCommuBookNames + kCommuBookSlotSize * e + b);
             if (c == 0xFF)
                 break;
             name += static_cast<char>(c);

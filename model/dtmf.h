@@ -57,9 +57,9 @@ void ResetDtmfDefaults(DtmfSettings& settings);
 void ResetCommuBookDefaults(CommuBook& book);
 
 // Both encoders repair the model as they go: out-of-range header values, the identity,
-// and the order of the book (sorted by call identity).
+// and the order of the book (sorted by call identity). Decoding gives the same repairs.
 void EncodeDtmf(DtmfSettings& settings, RadioImage& image, BlockUsageMap& map);
-void DecodeDtmf(DtmfSettings& settings, RadioImage& image);
+void DecodeDtmf(DtmfSettings& settings, const RadioImage& image);
 void EncodeCommuBook(CommuBook& book, RadioImage& image, BlockUsageMap& map);
 void DecodeCommuBook(CommuBook& book, const RadioImage& image);
 

@@ -25,7 +25,7 @@ void AddDefaultChannels(EditingModel& model)
         model.AppendChannel(r);
     }
     ChannelRecord rt = NewChannelWithFreq(kRtChannel, vhf);
-    rt.ShiftMode = 1;
+    rt.ShiftMode = kPlusShift;
     rt.TxFreq = "000100000";
     model.AppendChannel(rt);
     model.AppendChannel(NewChannelWithFreq(1, uhf));
@@ -69,7 +69,7 @@ bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& m
     return true;
 }
 
-void DecodeImageToModel(EditingModel& model, RadioImage& image)
+void DecodeImageToModel(EditingModel& model, const RadioImage& image)
 {
     DecodeChannels(model, image);
     DecodeOptions(model.Options, model.Dtmf.SendTime, image);

@@ -16,9 +16,6 @@
 
 namespace tq8615 {
 
-constexpr const char* kModelName = "TQ8615";
-constexpr const char* kFormatVersion = "V100";
-
 struct FrequencyListEntry {
     int16_t Number = 0;
     int16_t Flag = 0;
@@ -55,7 +52,7 @@ void AddDefaultChannels(EditingModel& model);
 // Runs the five area encoders in order; the first failure stops the rest, is reported
 // with its fixed text, and makes the result (EncodeOk) false.
 bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink);
-void DecodeImageToModel(EditingModel& model, RadioImage& image);
+void DecodeImageToModel(EditingModel& model, const RadioImage& image);
 
 // After a read: the band the radio reported becomes the model's band plan.
 void AdoptRadioBand(EditingModel& model, int bandPlanIndex);

@@ -1,4 +1,6 @@
 #include "model/five_tone.h"
+#include "model/five_tone_fields.h"
+#include "model/image_fields.h"
 #include "model/freq_codec.h"
 #include "model/text_util.h"
 
@@ -6,18 +8,12 @@
 
 namespace tq8615 {
 
-const std::array<const char*, 14> kFiveToneStandards = {
+const std::array<const char*, kFiveToneStandardCount> kFiveToneStandards = {
     "ZVEI1", "ZVEI2", "ZVEI3", "PZVEI", "DZVEI", "PDZVEI", "CCIR1",
     "CCIR2", "PCCIR", "EEA",   "EURO SIGNAL", "NATEL", "MODAT", "CCITT"};
 
 namespace {
 
-constexpr int kInfoSlots = 6880;
-constexpr int kPttBegin = 7136;
-constexpr int kPttEnd = 7168;
-constexpr int kHeader = 7232;
-constexpr int kCallList = 7264;
-constexpr int kCallListMap = 12512;
 
 uint8_t HexValue(char c)
 {
@@ -61,9 +57,7 @@ void EncodeInfoCode(const FiveToneInfoCode& code, RadioImage& image, int base)
 {
     if (code.DigitCount > kInfoDigits)
         throw EncodeError("info code digit count out of range");
-    image.set(base, code.DecodeFunction);
-    image.set(base + 1, code.DecodeResponse);
-    image.set(base + 2, code.DigitCount);
+    PutNumbers(code, kInfoCodeFields, image, base);
     const std::string digits = PaddedDigits(code.Digits.trimmed(), code.DigitCount);
     for (std::size_t i = 0; i < digits.size(); ++i)
         image.set(base + 3 + static_cast<int>(i), HexValue(digits[i]));
@@ -74,8 +68,7 @@ void EncodeCode(const FiveToneCode& code, RadioImage& image, int base, bool with
 {
     if (code.DigitCount > kCodeDigits)
         throw EncodeError("code digit count out of range");
-    image.set(base + 1, code.Standard);
-    image.set(base + 2, code.DigitCount);
+    PutNumbers(code, kFiveToneCodeFields, image, base);
     image.set(base + 3, RepairedToneLength(code.ToneLength));
     std::string digits = PaddedDigits(code.Code.trimmed(), code.IsEmpty != 0 ? 0 : code.DigitCount);
     if (digits.size() % 2)
@@ -91,9 +84,10 @@ uint8_t ZeroIfFF(uint8_t b) { return b == 0xFF ? 0 : b; }
 
 void DecodeInfoCode(FiveToneInfoCode& code, const RadioImage& image, int base)
 {
-    code.DecodeFunction = ZeroIfFF(image.at(base));
-    code.DecodeResponse = ZeroIfFF(image.at(base + 1));
-    code.DigitCount = std::min<uint8_t>(ZeroIfFF(image.at(base + 2)), kInfoDigits);
+    GetNumbers(code, kInfoCodeFields, image, base);
+    code.DecodeFunction = ZeroIfFF(code.DecodeFunction);
+    code.DecodeResponse = ZeroIfFF(code.DecodeResponse);
+    code.DigitCount = std::min<uint8_t>(ZeroIfFF(code.DigitCount), kInfoDigits);
     std::string digits;
     for (int i = 0; i < code.DigitCount; ++i)
         digits += HexText(image.at(base + 3 + i));
@@ -103,8 +97,8 @@ void DecodeInfoCode(FiveToneInfoCode& code, const RadioImage& image, int base)
 
 void DecodeCode(FiveToneCode& code, const RadioImage& image, int base, bool withName)
 {
-    code.Standard = image.at(base + 1);
-    code.DigitCount = std::min<uint8_t>(image.at(base + 2), kCodeDigits);
+    GetNumbers(code, kFiveToneCodeFields, image, base);
+    code.DigitCount = std::min<uint8_t>(code.DigitCount, kCodeDigits);
     code.ToneLength = RepairedToneLength(image.at(base + 3));
     std::string digits;
     for (int m = 0; m < (code.DigitCount + 1) / 2; ++m)
@@ -118,15 +112,7 @@ void DecodeCode(FiveToneCode& code, const RadioImage& image, int base, bool with
 
 void ResetFiveToneDefaults(FiveToneSettings& s)
 {
-    s.HeaderByte0 = s.DecodeResponse = s.Standard = s.SelfIdLength = 0;
-    s.ToneLength = 70;
-    s.SelfId = std::string_view("\0", 1);
-    s.Time5 = 0;
-    s.Time4 = s.Time6 = 20;
-    s.Count7 = 10;
-    s.FirstDigitDelay = s.PauseTime = 20;
-    s.PauseCode = s.SideTone = 0;
-    s.AniSeparator = 13;
+    ApplyDefaults(s, kFiveToneFields);
     for (auto& info : s.InfoCodes) {
         info.DecodeFunction = info.DecodeResponse = info.DigitCount = 0;
         info.Digits = std::string_view("\0", 1);
@@ -141,13 +127,9 @@ void ResetFiveToneDefaults(FiveToneSettings& s)
 
 void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap& map)
 {
-    image.set(kHeader, s.HeaderByte0);
-    image.set(kHeader + 1, s.DecodeResponse);
-    image.set(kHeader + 2, s.Standard);
-    image.set(kHeader + 3, s.SelfIdLength);
-    image.set(kHeader + 4, s.ToneLength);
+    PutNumbers(s, kFiveToneFields, image, 0);
     const auto selfId = s.SelfId.raw();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < kSelfIdDigits; ++i) {
         uint8_t digit = 0;
         if (i < s.SelfIdLength) {
             char c = i < static_cast<int>(selfId.size()) ? selfId[static_cast<std::size_t>(i)] : '\0';
@@ -155,59 +137,42 @@ void EncodeFiveTone(const FiveToneSettings& s, RadioImage& image, BlockUsageMap&
                 throw EncodeError("own identity digit is not decimal");
             digit = static_cast<uint8_t>(c - '0');
         }
-        image.set(kHeader + 5 + i, digit);
+        image.set(kFiveToneSelfId + i, digit);
     }
-    const int tail[] = {s.Time4, s.Time6, s.Count7, s.Time5, s.FirstDigitDelay,
-                        s.SideTone, s.AniSeparator, s.PauseCode, s.PauseTime};
-    for (int i = 0; i < 9; ++i)
-        image.set(kHeader + 11 + i, ByteField(tail[i]));
-    EncodeCode(s.PttIdBegin, image, kPttBegin, false);
-    EncodeCode(s.PttIdEnd, image, kPttEnd, false);
+    EncodeCode(s.PttIdBegin, image, kFiveTonePttIdBegin, false);
+    EncodeCode(s.PttIdEnd, image, kFiveTonePttIdEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)
-        EncodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kInfoSlots + 32 * i);
-    MarkBlocks(map, kInfoSlots, 384);
-    MarkBlocks(map, kCallListMap, 16);
+        EncodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kFiveToneInfoCodes + kFiveToneSlotSize * i);
+    MarkBlocks(map, kFiveToneArea, kFiveToneAreaSize);
+    MarkBlocks(map, kFiveToneListMap, kFiveToneListMapSize);
     for (int n = 0; n < kFiveToneListSize; ++n) {
         const FiveToneCode& entry = s.CallList[static_cast<std::size_t>(n)];
         const bool present = entry.IsEmpty == 0;
-        image.orBits(kCallListMap + n / 8, static_cast<uint8_t>(present << (n % 8)));
+        image.orBits(kFiveToneListMap + n / 8, static_cast<uint8_t>(present << (n % 8)));
         if (present) {
-            EncodeCode(entry, image, kCallList + 32 * n, true);
-            MarkBlocks(map, kCallList + 32 * n, 32);
+            EncodeCode(entry, image, kFiveToneList + kFiveToneSlotSize * n, true);
+            MarkBlocks(map, kFiveToneList + kFiveToneSlotSize * n, kFiveToneSlotSize);
         }
     }
 }
 
 void DecodeFiveTone(FiveToneSettings& s, const RadioImage& image)
 {
-    s.HeaderByte0 = image.at(kHeader);
-    s.DecodeResponse = image.at(kHeader + 1);
-    s.Standard = image.at(kHeader + 2);
-    s.SelfIdLength = image.at(kHeader + 3);
-    s.ToneLength = image.at(kHeader + 4);
+    GetNumbers(s, kFiveToneFields, image, 0);
     std::string selfId;
-    for (int i = 0; i < std::min<int>(s.SelfIdLength, 5); ++i)
-        selfId += std::to_string(image.at(kHeader + 5 + i));
+    for (int i = 0; i < std::min<int>(s.SelfIdLength, kSelfIdDigits); ++i)
+        selfId += std::to_string(image.at(kFiveToneSelfId + i));
     s.SelfId = selfId + '\0';
-    s.Time4 = image.at(kHeader + 11);
-    s.Time6 = image.at(kHeader + 12);
-    s.Count7 = image.at(kHeader + 13);
-    s.Time5 = image.at(kHeader + 14);
-    s.FirstDigitDelay = image.at(kHeader + 15);
-    s.SideTone = image.at(kHeader + 16);
-    s.AniSeparator = image.at(kHeader + 17);
-    s.PauseCode = image.at(kHeader + 18);
-    s.PauseTime = image.at(kHeader + 19);
-    DecodeCode(s.PttIdBegin, image, kPttBegin, false);
-    DecodeCode(s.PttIdEnd, image, kPttEnd, false);
+    DecodeCode(s.PttIdBegin, image, kFiveTonePttIdBegin, false);
+    DecodeCode(s.PttIdEnd, image, kFiveTonePttIdEnd, false);
     for (int i = 0; i < kInfoCodeCount; ++i)
-        DecodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kInfoSlots + 32 * i);
+        DecodeInfoCode(s.InfoCodes[static_cast<std::size_t>(i)], image, kFiveToneInfoCodes + kFiveToneSlotSize * i);
     for (int n = 0; n < kFiveToneListSize; ++n) {
         FiveToneCode& entry = s.CallList[static_cast<std::size_t>(n)];
-        const bool present = image.bit(kCallListMap + n / 8, n % 8);
+        const bool present = image.bit(kFiveToneListMap + n / 8, n % 8);
         entry.IsEmpty = present ? 0 : 1;
         if (present)
-            DecodeCode(entry, image, kCallList + 32 * n, true);
+            DecodeCode(entry, image, kFiveToneList + kFiveToneSlotSize * n, true);
     }
 }
 

@@ -13,8 +13,10 @@ constexpr int kFiveToneListSize = 100;
 constexpr int kInfoCodeCount = 8;
 constexpr int kInfoDigits = 12;
 constexpr int kCodeDigits = 40;
+constexpr int kSelfIdDigits = 5;
 
-extern const std::array<const char*, 14> kFiveToneStandards;
+constexpr int kFiveToneStandardCount = 14;
+extern const std::array<const char*, kFiveToneStandardCount> kFiveToneStandards;
 
 struct FiveToneInfoCode {
     uint8_t DecodeFunction = 0;

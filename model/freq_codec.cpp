@@ -1,4 +1,5 @@
 #include "model/freq_codec.h"
+#include "model/channels.h"
 #include "model/fixed_text.h"
 #include "model/text_util.h"
 #include "model/tone_tables.h"
@@ -139,12 +140,12 @@ std::string ComputeOffset(std::string_view offsetText, std::string_view rxText, 
     if (!offset || !rx)
         return "#0.00000";
     double result = *offset;
-    if (shiftMode == 1 || shiftMode == 2) {
-        double tx = ValidateTx(shiftMode == 1 ? *rx + *offset : *rx - *offset, *rx, plan, sink);
+    if (shiftMode == kPlusShift || shiftMode == kMinusShift) {
+        double tx = ValidateTx(shiftMode == kPlusShift ? *rx + *offset : *rx - *offset, *rx, plan, sink);
         if (tx > *rx)
-            shiftMode = 1;
+            shiftMode = kPlusShift;
         else if (tx < *rx)
-            shiftMode = 2;
+            shiftMode = kMinusShift;
         result = std::fabs(tx - *rx);
     }
     std::string text = FormatFixed(result, 1, 5);
@@ -164,10 +165,10 @@ std::string CtcssText(int index, int userTone)
 
 std::string DcsText(int value)
 {
-    if (value < 0 || value > 2 * kDcsCount - 1)
+    if (value < 0 || value >= kDcsValueCount)
         value = 0;
-    return std::string("D") + kDcsCodes[static_cast<std::size_t>(value % kDcsCount)] +
-           (value / kDcsCount ? "I" : "N");
+    const DcsCode code = DcsCode::Of(value);
+    return std::string("D") + kDcsCodes[static_cast<std::size_t>(code.index)] + (code.inverted ? "I" : "N");
 }
 
 std::string UserCtcssFromText(std::string_view text)

@@ -10,44 +10,47 @@
 
 namespace tq8615 {
 
+// Every field's default, place and list is in kOptionFields (model/option_fields.h).
 struct OptionSettings {
-    int16_t KeyBeep = 0;
-    int16_t FrequencyStep = 1;
-    int16_t DisplayModeA = 0;
-    int16_t Unused6 = 0;
-    int16_t SquelchLevelA = 0;
-    int16_t SquelchLevelB = 0;
-    int16_t SpeakerVolume = 1;
-    int16_t PowerOnPasswordEnable = 0;
-    FixedText<6> PowerOnPassword{""};
-    int16_t ScanMode = 0;
-    int16_t ScanResumeTime = 0;
-    int16_t AutoPowerOn = 0;
-    int16_t MainSubDirection = 0;
-    int16_t ChannelOption = 0;
-    int16_t BacklightLevel = 0;
-    int16_t TimeOutTimer = 0;
-    int16_t AutoPowerOff = 0;
-    int16_t ToneBurst = 0;
-    int16_t DisplayDirection = 0;
-    int16_t MicKeyBrightness = 0;
-    int16_t SpeakerSwitch = 0;
-    std::array<int16_t, 4> ShortcutKeyFunction{2, 3, 4, 5};
-    int16_t TailEliminationMode = 0;
-    int16_t TailEliminationFreq = 0;
-    int16_t KnobMode = 1;
-    int16_t TrfEnable = 1;
-    int16_t PowerOnResetAllowed = 0;
-    int16_t ChannelStoreMode = 0;
-    int16_t ChannelLock = 0;
-    int16_t SqlKeyFunction = 0;
-    std::array<int16_t, 12> KeyFunction{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    int16_t ChannelA = 0;
-    int16_t ModeA = 0;
-    int16_t ChannelB = 0;
-    int16_t ModeB = 0;
-    FixedText<8> PowerOnMessage{std::string_view("\0", 1)};
-    std::array<int16_t, 50> UnusedTail{};
+    OptionSettings();  // the defaults of a fresh model
+
+    int16_t KeyBeep;
+    int16_t FrequencyStep;
+    int16_t DisplayModeA;
+    int16_t Unused6;
+    int16_t SquelchLevelA;
+    int16_t SquelchLevelB;
+    int16_t SpeakerVolume;
+    int16_t PowerOnPasswordEnable;
+    FixedText<6> PowerOnPassword;
+    int16_t ScanMode;
+    int16_t ScanResumeTime;
+    int16_t AutoPowerOn;
+    int16_t MainSubDirection;
+    int16_t ChannelOption;
+    int16_t BacklightLevel;
+    int16_t TimeOutTimer;
+    int16_t AutoPowerOff;
+    int16_t ToneBurst;
+    int16_t DisplayDirection;
+    int16_t MicKeyBrightness;
+    int16_t SpeakerSwitch;
+    std::array<int16_t, 4> ShortcutKeyFunction;  // shortcut keys PA..PD
+    int16_t TailEliminationMode;
+    int16_t TailEliminationFreq;
+    int16_t KnobMode;
+    int16_t TrfEnable;
+    int16_t PowerOnResetAllowed;
+    int16_t ChannelStoreMode;
+    int16_t ChannelLock;
+    int16_t SqlKeyFunction;
+    std::array<int16_t, 12> KeyFunction;  // P1..P6 of key mode 1, then of key mode 2
+    int16_t ChannelA;
+    int16_t ModeA;
+    int16_t ChannelB;
+    int16_t ModeB;
+    FixedText<8> PowerOnMessage;
+    std::array<int16_t, 50> UnusedTail;
 
     bool operator==(const OptionSettings&) const = default;
 };

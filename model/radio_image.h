@@ -6,11 +6,9 @@
 #include <cstdint>
 #include <stdexcept>
 
-namespace tq8615 {
+#include "model/memory_map.h"
 
-constexpr int kImageSize = 12960;
-constexpr int kBlockSize = 16;
-constexpr int kBlockCount = kImageSize / kBlockSize;  // 810
+namespace tq8615 {
 
 struct ImageRangeError : std::out_of_range {
     using std::out_of_range::out_of_range;

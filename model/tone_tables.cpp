@@ -20,9 +20,9 @@ const std::array<const char*, kDcsCount> kDcsCodes = {
     "466", "503", "506", "516", "523", "526", "532", "546", "565", "606", "612", "624", "627",
     "631", "632", "654", "662", "664", "703", "712", "723", "731", "732", "734", "743", "754"};
 
-const std::array<const char*, 9> kStepTexts = {"2.5K", "5K", "6.25K", "10K", "12.5K",
+const std::array<const char*, kStepCount> kStepTexts = {"2.5K", "5K", "6.25K", "10K", "12.5K",
                                                "20K",  "25K", "30K",  "50K"};
 
-const std::array<const char*, 3> kBandwidthTexts = {"12.5KHz", "20KHz", "25KHz"};
+const std::array<const char*, kBandwidthCount> kBandwidthTexts = {"12.5KHz", "20KHz", "25KHz"};
 
 }  // namespace tq8615

@@ -7,17 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "model/memory_map.h"
+
 namespace tq8615::sim {
 
-constexpr int kMemorySize = 12960;      // configuration memory, radio addresses 0..12959
-constexpr int kInfoStart = 15104;       // embedded information, 15104..15359
-constexpr int kInfoSize = 256;
-constexpr int kPasswordOffset = 24;     // radio addresses 15128..15131
-constexpr int kPasswordLength = 4;
+constexpr int kMemorySize = kImageSize;          // configuration memory, radio addresses 0..12959
+constexpr int kInfoStart = kEmbeddedInfoStart;   // embedded information, 15104..15359
+constexpr int kInfoSize = kEmbeddedInfoSize;
+constexpr int kPasswordOffset = kPasswordBlockAddress + kPasswordOffsetInBlock - kEmbeddedInfoStart;  // 24
 
 struct Identity {
-    std::string model = "TQ8615";
-    std::string version = "V100";
+    std::string model = kModelName;
+    std::string version = kFormatVersion;
     int band = 2;
 };
 

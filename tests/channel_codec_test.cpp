@@ -55,6 +55,26 @@ TEST(ChannelCodec, SlotBytes)
     EXPECT_EQ(d.ChannelName.trimmed(), "AB");
 }
 
+TEST(ChannelCodec, EmptyReceiveFrequencyPacksAsFourFF)
+{
+    struct Case { const char* what; int channel; void (*empty)(ChannelRecord&); int address; };
+    const Case cases[] = {
+        {"memory channel", 9, [](ChannelRecord& r) { r.RxFreq = ""; }, 8 * 32},
+        {"a NUL ends the text", 9, [](ChannelRecord& r) { r.RxFreq = std::string_view("\0", 1); }, 8 * 32},
+        {"VFO1 second set", 201, [](ChannelRecord& r) { r.RxFreqVhf = ""; }, 6400 + 22},
+        {"VFO2 second set", 202, [](ChannelRecord& r) { r.RxFreqVhf = ""; }, 6432 + 22},
+        {"RT second set", 203, [](ChannelRecord& r) { r.RxFreqVhf = ""; }, 12928 + 22},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ChannelRecord r = NewChannelWithFreq(c.channel, "435");
+        r.RxFreqVhf = "014550000";
+        c.empty(r);
+        RadioImage image = test::Encode(OneChannel(r));
+        EXPECT_EQ(test::Slice(image, c.address, 4), (std::vector<uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}));
+    }
+}
+
 TEST(ChannelCodec, FieldsThatDoNotFitFailTheEncoder)
 {
     // The message names the routine, then the channel and the field.
