@@ -26,10 +26,10 @@ std::string decodeRadioText(const std::string& bytes)
 // A text field ends at its first 0x00 byte or at its last byte. 0xFF never occurs in the
 // radio's texts and fills erased fields, so it ends every field too: an erased field shows
 // empty instead of as a row of 0xFF characters.
-std::string field(const EmbeddedInfoBuffer& b, int offset, int length)
+std::string field(const EmbeddedInfoBuffer& b, std::size_t offset, std::size_t length)
 {
     std::string bytes;
-    for (int i = offset; i < offset + length && b[i] != 0x00 && b[i] != 0xFF; ++i)
+    for (std::size_t i = offset; i < offset + length && b[i] != 0x00 && b[i] != 0xFF; ++i)
         bytes.push_back(static_cast<char>(b[i]));
     return TrimmedText(decodeRadioText(bytes));
 }

@@ -59,7 +59,7 @@ bool ProgrammingRun::startRead(ReadAcceptor accept)
         return false;
     accept_ = std::move(accept);
     ClearImage(image_, usage_);
-    planner_.PlannerMode = TransferPlanner::kIncludeOnly;
+    planner_.PlannerMode = TransferPlanner::Mode::IncludeOnly;
     vars_.ProgressDone = 0;
     progressOpen_ = true;
     ui_.progressOpened(RunKind::Read);
@@ -92,7 +92,7 @@ bool ProgrammingRun::startReadEmbeddedInfo()
 {
     if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd))
         return false;
-    planner_.PlannerMode = TransferPlanner::kAllBlocks;
+    planner_.PlannerMode = TransferPlanner::Mode::AllBlocks;
     sendHandshake();
     return true;
 }
@@ -191,7 +191,7 @@ void ProgrammingRun::requestNextBlock()
 {
     vars_.CurrentAddress += kBlockSize;
     auto next = planner_.nextAddress(vars_.CurrentAddress);
-    if (!next && vars_.RunKind == RunKind::Read && planner_.PlannerMode == TransferPlanner::kIncludeOnly) {
+    if (!next && vars_.RunKind == RunKind::Read && planner_.PlannerMode == TransferPlanner::Mode::IncludeOnly) {
         // The bitmaps are in: from now on only the channels in use and the other areas.
         planner_.planReadFromBitmap(image_);
         vars_.ProgressTotal = planner_.countBlocks(kImageEndAddress);
@@ -204,7 +204,7 @@ void ProgrammingRun::requestNextBlock()
     }
     vars_.CurrentAddress = *next;
     blockCounted_ = false;
-    if (vars_.RunKind == RunKind::Read && planner_.PlannerMode > 0) {
+    if (vars_.RunKind == RunKind::Read && planner_.usesSkipList()) {
         countProgress();
         blockCounted_ = true;
     }

@@ -87,11 +87,11 @@ QByteArray IdentifyReplyBytes(const std::string& model, int band, const std::str
 {
     QByteArray r(kIdentifyReplyLength, '\0');
     r[0] = char(kIdentifyReplyByte);
-    for (int i = 0; i < 7; ++i)
-        r[1 + i] = i < int(model.size()) ? model[i] : '\0';
+    for (std::size_t i = 0; i < 7; ++i)
+        r[static_cast<qsizetype>(1 + i)] = i < model.size() ? model[i] : '\0';
     r[8] = char(band & 0xFF);
-    for (int i = 0; i < 4; ++i)
-        r[9 + i] = i < int(version.size()) ? version[i] : '\0';
+    for (std::size_t i = 0; i < 4; ++i)
+        r[static_cast<qsizetype>(9 + i)] = i < version.size() ? version[i] : '\0';
     r[15] = char(kAck);
     return r;
 }

@@ -39,9 +39,9 @@ int TransferPlanner::countBlocks(int endAddress, int blockSize) const
 
 std::optional<int> TransferPlanner::nextAddress(int address) const
 {
-    if (PlannerMode < 0)
+    if (PlannerMode == Mode::AllBlocks)
         return address;
-    if (PlannerMode == 0) {
+    if (PlannerMode == Mode::IncludeOnly) {
         for (auto r : IncludeList) {
             if (r.start >= address)
                 return r.start;
@@ -67,7 +67,7 @@ std::optional<int> TransferPlanner::nextAddress(int address) const
 
 void TransferPlanner::planReadFromBitmap(const RadioImage& image)
 {
-    PlannerMode = 1;
+    PlannerMode = Mode::ReadSkipList;
     SkipList.clear();
     addSkipRange(kUnusedArea.start, kUnusedArea.end);
     for (int n = 1; n <= kChannelSlots; ++n) {
@@ -82,11 +82,11 @@ void TransferPlanner::planReadFromBitmap(const RadioImage& image)
 
 void TransferPlanner::planWrite(const std::bitset<kChannelSlots>& channelsInUse)
 {
-    PlannerMode = kWriteMode;
+    PlannerMode = Mode::WriteSkipList;
     SkipList.clear();
     addSkipRange(kUnusedArea.start, kUnusedArea.end);
     for (int n = 1; n <= kChannelSlots; ++n)
-        if (!channelsInUse.test(n - 1))
+        if (!channelsInUse.test(static_cast<std::size_t>(n - 1)))
             addSkipRange((n - 1) * kChannelSlotSize, (n - 1) * kChannelSlotSize + kChannelSlotSize - 1);
     finishSkipList();
 }

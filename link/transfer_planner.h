@@ -16,13 +16,18 @@ class TransferPlanner {
 public:
     static constexpr int kMaxIncludeRanges = 16;
     static constexpr int kMaxSkipRanges = 501;
-    static constexpr int kAllBlocks = -1;
-    static constexpr int kIncludeOnly = 0;
-    static constexpr int kWriteMode = 10;  // any positive value means "skip list"
+    // Which blocks travel. The values are the ones the radio's own program uses.
+    enum class Mode : int16_t {
+        AllBlocks = -1,      // every block of the range (the embedded information)
+        IncludeOnly = 0,     // only the include list (the bitmaps a read fetches first)
+        ReadSkipList = 1,    // a read after the bitmaps: everything outside the skip list
+        WriteSkipList = 10,  // a write: everything outside the skip list
+    };
 
     TransferPlanner();
 
-    int PlannerMode = kAllBlocks;
+    Mode PlannerMode = Mode::AllBlocks;
+    bool usesSkipList() const { return PlannerMode == Mode::ReadSkipList || PlannerMode == Mode::WriteSkipList; }
     std::vector<AddressRange> IncludeList;
     std::vector<AddressRange> SkipList;
 

@@ -1,5 +1,7 @@
 #include "model/channel_check.h"
 #include "model/channel_display.h"
+#include "model/channel_fields.h"
+#include "model/image_fields.h"
 #include "model/freq_codec.h"
 #include "model/text_util.h"
 #include "model/tone_tables.h"
@@ -8,42 +10,6 @@
 
 namespace tq8615 {
 namespace {
-
-struct FieldRange {
-    const char* name;
-    int16_t ChannelRecord::*field;
-    int max;
-    bool memoryOnly;  // the special channels' slots do not hold it
-};
-
-// The bits each field has in the 32-byte slot.
-constexpr FieldRange kFieldRanges[] = {
-    {"ChannelInUse", &ChannelRecord::ChannelInUse, 1, true},
-    {"ScanAdd", &ChannelRecord::ScanAdd, 1, true},
-    {"ShiftModeVhf", &ChannelRecord::ShiftModeVhf, 3, false},
-    {"ShiftMode", &ChannelRecord::ShiftMode, 3, false},
-    {"Power", &ChannelRecord::Power, 3, false},
-    {"Scramble", &ChannelRecord::Scramble, 1, false},
-    {"Talkaround", &ChannelRecord::Talkaround, 1, false},
-    {"TxForbid", &ChannelRecord::TxForbid, 1, false},
-    {"Reverse", &ChannelRecord::Reverse, 1, false},
-    {"Bandwidth", &ChannelRecord::Bandwidth, 3, false},
-    {"DecodeDcs", &ChannelRecord::DecodeDcs, 2 * kDcsCount - 1, false},
-    {"EncodeDcs", &ChannelRecord::EncodeDcs, 2 * kDcsCount - 1, false},
-    {"VhfActive", &ChannelRecord::VhfActive, 1, false},
-    {"EncodeType", &ChannelRecord::EncodeType, 3, false},
-    {"DecodeType", &ChannelRecord::DecodeType, 3, false},
-    {"DtmfIndex", &ChannelRecord::DtmfIndex, 15, false},
-    {"DecodeCtcss", &ChannelRecord::DecodeCtcss, 255, false},
-    {"EncodeCtcss", &ChannelRecord::EncodeCtcss, 255, false},
-    {"BusyLock", &ChannelRecord::BusyLock, 255, false},
-    {"DtmfPttIdMode", &ChannelRecord::DtmfPttIdMode, 15, false},
-    {"FiveTonePttIdMode", &ChannelRecord::FiveTonePttIdMode, 15, false},
-    {"SquelchMode", &ChannelRecord::SquelchMode, 255, false},
-    {"OptSigType", &ChannelRecord::OptSigType, 255, false},
-    {"TwoToneIndex", &ChannelRecord::TwoToneIndex, 255, false},
-    {"FiveToneIndex", &ChannelRecord::FiveToneIndex, 255, false},
-};
 
 bool Packs(const FixedText<9>& digits, bool emptyAllowed)
 {
@@ -113,9 +79,12 @@ std::vector<std::string> FieldsOutsideSlot(const ChannelRecord& r)
     if (ChannelSlotAddress(r.ChannelNumber) < 0)
         fields.emplace_back("ChannelNumber");
     const bool memory = r.ChannelNumber <= kMemoryChannels;
-    for (const FieldRange& f : kFieldRanges) {
-        const int value = r.*f.field;
-        if ((memory || !f.memoryOnly) && (value < 0 || value > f.max))
+    for (const ChannelField& f : kChannelFields) {
+        // The bitmaps and the name hold memory channels only; frequencies are checked below.
+        const bool ownRule = f.image.coding == ImageCoding::Own;
+        if (f.value.text || (ownRule && !memory))
+            continue;
+        if (!FitsImage(f, Get(r, f)))
             fields.emplace_back(f.name);
     }
     const std::pair<const char*, bool> frequencies[] = {

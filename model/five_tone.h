@@ -47,10 +47,11 @@ struct FiveToneSettings {
     uint8_t SelfIdLength = 0;
     uint8_t ToneLength = 0;
     FixedText<6> SelfId;
-    uint8_t Time5 = 0;
-    uint8_t Time4 = 0;
-    uint8_t Time6 = 0;
-    uint8_t Count7 = 0;
+    // The four timing bytes keep the names the radio's own program gives them.
+    uint8_t Time5 = 0;   // automatic reset time, 0.1 s units (0.0..25.0 s)
+    uint8_t Time4 = 0;   // first tone time, 10 ms units
+    uint8_t Time6 = 0;   // decode time, 10 ms units
+    uint8_t Count7 = 0;  // automatic repeat interval: 0 off, else 5..75
     int16_t FirstDigitDelay = 0;
     int16_t PauseTime = 0;
     int16_t PauseCode = 0;

@@ -26,6 +26,21 @@ inline int BitsOf(const RadioImage& image, int address, int bit, int width)
     return (image.at(address) >> bit) & ((1 << width) - 1);
 }
 
+// True when the image can hold `value` where the field lives; a number kept by the area's
+// own rule (a bitmap flag) must be one of the field's values.
+template <typename Record>
+bool FitsImage(const Field<Record>& f, int value)
+{
+    switch (f.image.coding) {
+    case ImageCoding::Bits: return value >= 0 && value < (1 << f.image.width);
+    case ImageCoding::Dcs: return value >= 0 && value < kDcsValueCount;
+    case ImageCoding::Own: return f.value.text || InRange(f, value);
+    case ImageCoding::Word:
+    case ImageCoding::None: break;
+    }
+    return true;
+}
+
 // `base` is added to every image place: 0 for fields at fixed addresses, the slot address
 // for slot records.
 template <typename Record, std::size_t N>

@@ -76,6 +76,7 @@ enum class TextSection { Other, Msg, Option };
     X(LanguageChinese, Other, 1502) \
     X(LanguageCaption, Other, 1503) \
     X(BusyLock, Other, 1717) \
+    X(DtmfSendTime, Other, 1740) \
     X(DtmfPttId, Other, 1743) \
     X(FiveTonePttId, Other, 1744) \
     X(SquelchMode, Other, 1745) \

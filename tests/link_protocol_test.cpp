@@ -124,10 +124,10 @@ TEST(TransferPlanner, SkipRangesMergeAndShrinkToWholeBlocks)
 TEST(TransferPlanner, NextAddressByMode)
 {
     TransferPlanner p;
-    p.PlannerMode = TransferPlanner::kAllBlocks;
+    p.PlannerMode = TransferPlanner::Mode::AllBlocks;
     EXPECT_EQ(p.nextAddress(15104), 15104);
 
-    p.PlannerMode = TransferPlanner::kIncludeOnly;
+    p.PlannerMode = TransferPlanner::Mode::IncludeOnly;
     EXPECT_EQ(p.nextAddress(0), 6464);
     EXPECT_EQ(p.nextAddress(6480), 6480);
     EXPECT_EQ(p.nextAddress(6512), 6512);
