@@ -69,7 +69,7 @@ TEST(ChannelCheck, FaultsNameTheChannelAndField)
         {"no receive frequency", Channel(1, ""), {{1, "RxFreq"}}},
         {"second set of a VFO", vfo, {{kVfo1, "RxFreqVhf"}}},
         {"unused channel", unused, {}},
-        {"fields the slot cannot hold", tones, {{3, "DecodeDcs"}, {3, "DtmfIndex"}}},
+        {"fields the slot cannot hold", tones, {{3, "DtmfIndex"}, {3, "DecodeDcs"}}},  // in record order
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
