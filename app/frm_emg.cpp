@@ -19,11 +19,21 @@ namespace tq8615::app {
 
 namespace {
 
+// Read-only fields look like the window around them, not like boxes to type in; their
+// text can still be selected and copied.
+void showAsReadOnly(QWidget* field)
+{
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    field->setPalette(p);
+}
+
 QLineEdit* field(QWidget* parent, const QString& name)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setReadOnly(true);
+    showAsReadOnly(e);
     e->setMinimumWidth(170);
     return e;
 }
@@ -33,6 +43,7 @@ QPlainTextEdit* multiField(QWidget* parent, const QString& name, int lines)
     auto* e = new QPlainTextEdit(parent);
     e->setObjectName(name);
     e->setReadOnly(true);
+    showAsReadOnly(e);
     e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
     return e;
