@@ -19,10 +19,11 @@ namespace tq8615::app {
 
 namespace {
 
-// Read-only fields look like the window around them, not like boxes to type in; their
-// text can still be selected and copied.
+// Read-only fields look like the window around them, not like boxes to type in, and the
+// keyboard passes them by; a click still selects their text for copying.
 void showAsReadOnly(QWidget* field)
 {
+    field->setFocusPolicy(Qt::ClickFocus);
     QPalette p = field->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Window));
     field->setPalette(p);
