@@ -17,6 +17,8 @@ std::unique_ptr<AppContext> RunStartup(const StartupOptions& options, MessageBox
     auto ctx = std::make_unique<AppContext>(paths, LanguageIndexForLocale(options.systemLocale), boxes);
     if (options.listPorts)
         ctx->listPorts = options.listPorts;
+    if (!ctx->qtTexts.follow(ctx->language.LanguageIndex()))
+        qWarning("Qt's own translations are not installed; its standard buttons stay English");
 
     ctx->setup = ReadSetup(paths.mysetupPath());
     ctx->comPort = PortFromSetting(ctx->setup.comPort);

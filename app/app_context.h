@@ -4,7 +4,9 @@
 #include "dialog_hooks.h"
 #include "language.h"
 #include "model_events.h"
+#include "qt_translations.h"
 #include "settings.h"
+#include "window_geometry.h"
 
 #include "files/document.h"
 
@@ -32,8 +34,10 @@ struct AppContext {
     Document document;
     MessageBoxInterface& boxes;
     PortLister listPorts;
+    ScreenAreas screenAreas = AvailableScreenAreas;
     DialogHooks dialogs = DialogHooks::Real();
     ModelEvents events;
+    QtTranslations qtTexts;  // follows language.LanguageIndex()
     // The channel number (1..203) the channel editor edits; set before it opens.
     int CurrentChannel = 0;
 };

@@ -5,12 +5,20 @@
 
 namespace tq8615::app {
 
+Qt::WindowFlags ModalDialogFlags()
+{
+    return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+}
+
 DialogHooks DialogHooks::Real()
 {
     DialogHooks hooks;
-    hooks.run = [](QDialog& dialog) { return dialog.exec(); };
-    hooks.openPath = [](QWidget* parent, const QString& filter) {
-        return QFileDialog::getOpenFileName(parent, QString(), QString(), filter);
+    hooks.run = [](QDialog& dialog) {
+        dialog.setWindowFlags(ModalDialogFlags());
+        return dialog.exec();
+    };
+    hooks.openPath = [](QWidget* parent, const QString& folder, const QString& filter) {
+        return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
     };
     hooks.savePath = [](QWidget* parent, const QString& preset, const QString& filter) {
         QFileDialog dialog(parent, QString(), preset, filter);

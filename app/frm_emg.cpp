@@ -19,11 +19,22 @@ namespace tq8615::app {
 
 namespace {
 
+// Read-only fields look like the window around them, not like boxes to type in, and the
+// keyboard passes them by; a click still selects their text for copying.
+void showAsReadOnly(QWidget* field)
+{
+    field->setFocusPolicy(Qt::ClickFocus);
+    QPalette p = field->palette();
+    p.setColor(QPalette::Base, p.color(QPalette::Window));
+    field->setPalette(p);
+}
+
 QLineEdit* field(QWidget* parent, const QString& name)
 {
     auto* e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setReadOnly(true);
+    showAsReadOnly(e);
     e->setMinimumWidth(170);
     return e;
 }
@@ -33,6 +44,7 @@ QPlainTextEdit* multiField(QWidget* parent, const QString& name, int lines)
     auto* e = new QPlainTextEdit(parent);
     e->setObjectName(name);
     e->setReadOnly(true);
+    showAsReadOnly(e);
     e->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     e->setFixedHeight(e->fontMetrics().lineSpacing() * lines + 12);
     return e;

@@ -11,11 +11,13 @@
 #include "language.h"
 #include "message_box.h"
 #include "tool_icons.h"
+#include "window_geometry.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,6 +30,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -75,10 +78,11 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
 
     // Form_Load
     ApplyLanguage(this, ctx_.language);
+    updateRecentMenu();
+    setMinimumWidth(Twips(3000));
     restoreGeometryFromStore();
     LoadShowTree();
     ShowListByData();
-    setMinimumWidth(Twips(3000));
 }
 
 frmMain::~frmMain() = default;
@@ -97,6 +101,8 @@ void frmMain::buildMenus()
     mnuFileSave = addItem(mnuFile, QStringLiteral("mnuFileSave"), TextKey::MenuFileSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     command(mnuFileSave, &frmMain::mnuFileSave_Click);
     command(addItem(mnuFile, QStringLiteral("mnuFileSaveAs"), TextKey::MenuFileSaveAs), &frmMain::mnuFileSaveAs_Click);
+    mnuFileRecent = mnuFile->addMenu(QString());
+    mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
     command(addItem(mnuFile, QStringLiteral("mnuFileExit"), TextKey::MenuFileExit), &frmMain::mnuFileExit_Click);
 
@@ -114,9 +120,11 @@ void frmMain::buildMenus()
             &frmMain::MnuSetResetSettings_Click);
 
     QMenu* mnuPro = addMenu(bar, QStringLiteral("mnuPro"), TextKey::MenuProgram);
-    mnuProRead = addItem(mnuPro, QStringLiteral("mnuProRead"), TextKey::MenuRead);
+    // Control+R and Control+W mean reload and close on the desktop; Shift keeps them apart,
+    // and P (program) stays clear of the Control+Shift+W that closes windows.
+    mnuProRead = addItem(mnuPro, QStringLiteral("mnuProRead"), TextKey::MenuRead, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     command(mnuProRead, &frmMain::mnuProRead_Click);
-    MnuProWrite = addItem(mnuPro, QStringLiteral("MnuProWrite"), TextKey::MenuWrite);
+    MnuProWrite = addItem(mnuPro, QStringLiteral("MnuProWrite"), TextKey::MenuWrite, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     command(MnuProWrite, &frmMain::MnuProWrite_Click);
 
     MnuView = addMenu(bar, QStringLiteral("MnuView"), TextKey::MenuView);
@@ -158,14 +166,17 @@ void frmMain::buildToolBar()
     tbToolBar->setIconSize(QSize(24, 24));
     tbToolBar->toggleViewAction()->setVisible(false);
     // Each button does what its menu item does and is named by the item's text for
-    // assistive technologies; the port button has no tool tip.
+    // assistive technologies; its tool tip names the item's shortcut. The port button has
+    // no tool tip.
     enum class Tip { Shown, None };
     auto button = [this](const QString& key, ToolIcon icon, QAction* item, Tip tip = Tip::Shown) {
         QAction* a = tbToolBar->addAction(MakeToolIcon(icon), QString());
         a->setObjectName(key);
         const auto text = static_cast<TextKey>(item->property("tag").toInt());
-        if (tip == Tip::Shown)
+        if (tip == Tip::Shown) {
             SetToolTipKey(a, text);
+            a->setProperty("toolTipShortcut", item->shortcut());
+        }
         SetAccessibleNameKey(tbToolBar->widgetForAction(a), text);
         connect(a, &QAction::triggered, item, &QAction::trigger);
     };
@@ -247,36 +258,49 @@ void frmMain::updateClock()
 
 void frmMain::restoreGeometryFromStore()
 {
-    QSettings store;
-    store.beginGroup(QStringLiteral("Settings"));
-    const QRect screen = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->availableGeometry()
-                                                          : QRect(0, 0, 1024, 768);
-    const int left = store.value(QStringLiteral("MainLeft"), 0).toInt() / 15;
-    const int top = store.value(QStringLiteral("MainTop"), 0).toInt() / 15;
-    const int width = store.value(QStringLiteral("MainWidth"), screen.width() * 15).toInt() / 15;
-    const int height = store.value(QStringLiteral("MainHeight"), screen.height() * 15).toInt() / 15;
-    QRect r(left, top, std::max(width, Twips(3000)), std::max(height, 200));
-    // A stored place on a screen that is gone would leave the window out of reach.
-    bool visible = false;
-    for (QScreen* s : QGuiApplication::screens())
-        visible = visible || s->availableGeometry().intersects(r);
-    if (!visible)
-        r.moveTopLeft(screen.topLeft());
-    resize(r.size());
-    move(r.topLeft());
+    const QList<QRect> screens = ctx_.screenAreas();
+    placedFrame_ = FitOnScreens(ReadStoredFrame().value_or(screens.value(0)), screens);
+    placeFrame(placedFrame_);
+    assumedMargins_ = frameMarginsNow();
+}
+
+QMargins frmMain::frameMarginsNow() const
+{
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+void frmMain::placeFrame(const QRect& frame)
+{
+    // Frame margins are known once the platform window exists, on some platforms only once
+    // it is shown (see showEvent). move() places the outer frame.
+    create();
+    const QMargins m = frameMarginsNow();
+    resize(frame.width() - m.left() - m.right(), frame.height() - m.top() - m.bottom());
+    move(frame.topLeft());
+}
+
+void frmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (placedFrame_.isNull())
+        return;
+    // Where the frame became known only now, the window is fitted into the frame it was
+    // meant to have, so the status bar is not pushed off the screen.
+    QTimer::singleShot(0, this, [this] {
+        if (!placedFrame_.isNull() && frameMarginsNow() != assumedMargins_)
+            placeFrame(placedFrame_);
+        placedFrame_ = QRect();
+    });
 }
 
 void frmMain::storeGeometry()
 {
     if (isMinimized())
         return;
-    QSettings store;
-    store.beginGroup(QStringLiteral("Settings"));
-    const QRect r = normalGeometry().isValid() ? normalGeometry() : geometry();
-    store.setValue(QStringLiteral("MainLeft"), r.x() * 15);
-    store.setValue(QStringLiteral("MainTop"), r.y() * 15);
-    store.setValue(QStringLiteral("MainWidth"), r.width() * 15);
-    store.setValue(QStringLiteral("MainHeight"), r.height() * 15);
+    // The normal (not maximised) place, with the frame as the window has it now.
+    const QMargins m = frameMarginsNow();
+    const QRect inside = isMaximized() || isFullScreen() ? normalGeometry() : geometry();
+    StoreFrame(inside.marginsAdded(m));
 }
 
 // --- Tree and grid --------------------------------------------------------------------
@@ -284,6 +308,7 @@ void frmMain::storeGeometry()
 void frmMain::Form_ReLoad()
 {
     ApplyLanguage(this, ctx_.language);
+    updateRecentMenu();
     gridModel->languageChanged();
     LoadShowTree();
     ShowListByData();
@@ -495,14 +520,64 @@ bool frmMain::mnuFileOpen_Click()
 {
     if (runActive() || !offerSave(ctx_.language.text(BuiltinText::UnsavedPrompt), true))
         return false;
-    const QString path = ctx_.dialogs.openPath(this, fileFilter());
-    if (path.isEmpty())
+    const QString path = ctx_.dialogs.openPath(this, history_.startFolder(currentFile()), fileFilter());
+    return !path.isEmpty() && openFile(path);
+}
+
+bool frmMain::openRecent(const QString& path)
+{
+    if (runActive() || !offerSave(ctx_.language.text(BuiltinText::UnsavedPrompt), true))
         return false;
+    if (openFile(path))
+        return true;
+    // A file that is gone leaves the list; one that could not be read stays for another try.
+    if (!QFileInfo::exists(path)) {
+        history_.forget(path);
+        updateRecentMenu();
+    }
+    return false;
+}
+
+bool frmMain::openFile(const QString& path)
+{
     if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
         return false;
+    rememberFile();
     LoadShowTree();
     ShowListByData();
     return true;
+}
+
+QString frmMain::currentFile() const { return ctx_.document.IsUntitled() ? QString() : qs(ctx_.document.CurrentFileName); }
+
+void frmMain::rememberFile()
+{
+    history_.remember(qs(ctx_.document.CurrentFileName));
+    updateRecentMenu();
+}
+
+void frmMain::updateRecentMenu()
+{
+    mnuFileRecent->clear();
+    mnuFileRecent->setTitle(ctx_.language.text(BuiltinText::RecentFiles));
+    const QStringList files = history_.recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString name = QFileInfo(files[i]).fileName().replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = mnuFileRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
+        item->setToolTip(files[i]);
+        item->setStatusTip(files[i]);
+        connect(item, &QAction::triggered, this, [this, path = files[i]] { openRecent(path); });
+    }
+    mnuFileRecent->setToolTipsVisible(true);
+    mnuFileRecent->addSeparator();
+    QAction* clear = mnuFileRecent->addAction(ctx_.language.text(BuiltinText::ClearRecentFiles));
+    clear->setObjectName(QStringLiteral("mnuFileRecentClear"));
+    clear->setEnabled(!files.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] {
+        history_.clearRecent();
+        updateRecentMenu();
+    });
 }
 
 bool frmMain::mnuFileSave_Click()
@@ -514,17 +589,22 @@ bool frmMain::mnuFileSave_Click()
     if (ctx_.boxes.ask(this, Icon::Question, AppTitle(), prompt, Buttons::OkCancel) != Answer::Ok)
         return false;
     const bool saved = ctx_.document.SaveDataFile(*sink_);
+    if (saved)
+        rememberFile();
     setWindowTitle(caption());
     return saved;
 }
 
 bool frmMain::mnuFileSaveAs_Click()
 {
-    const QString path = ctx_.dialogs.savePath(this, qs(ctx_.document.CurrentFileName), fileFilter());
+    const QString name = QFileInfo(qs(ctx_.document.CurrentFileName)).fileName();
+    const QString preset = QDir(history_.startFolder(currentFile())).filePath(name);
+    const QString path = ctx_.dialogs.savePath(this, preset, fileFilter());
     if (path.isEmpty())
         return false;
     if (!ctx_.document.SaveDataFile(path.toStdString(), *sink_))
         return false;
+    rememberFile();
     setWindowTitle(caption());
     return true;
 }
@@ -565,8 +645,11 @@ void frmMain::MnuSetCom_Click()
 void frmMain::MnuSetLanguage_Click()
 {
     FrmLanguage dlg(ctx_.language, this);
-    if (ctx_.dialogs.run(dlg) == QDialog::Accepted)
-        Form_ReLoad();
+    if (ctx_.dialogs.run(dlg) != QDialog::Accepted)
+        return;
+    if (!ctx_.qtTexts.follow(ctx_.language.LanguageIndex()))
+        qWarning("Qt's own translations are not installed; its standard buttons stay English");
+    Form_ReLoad();
 }
 
 void frmMain::MnuSetResetSettings_Click()

@@ -2,6 +2,7 @@
 // The main window: the tree of setting groups, the channel grid, the menus, the toolbar
 // and the status bar, and every command the user starts from them.
 #include "channel_grid_model.h"
+#include "file_history.h"
 #include "radio_session.h"
 #include "window_run_ui.h"
 
@@ -43,6 +44,8 @@ public:
     void mnuFileNew_Click() { newModel(false); }
     void MnuSetInit_Click() { newModel(true); }
     bool mnuFileOpen_Click();
+    // File > Recent Files: opens one of them, as Open does with a chosen file.
+    bool openRecent(const QString& path);
     bool mnuFileSave_Click();    // true when the data was saved
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();
@@ -70,6 +73,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -79,8 +83,16 @@ private:
     void buildCentral();
     void buildStatusBar();
     void fitColumns();
+    // The stored frame (the whole screen area on a first start), brought onto a screen.
     void restoreGeometryFromStore();
     void storeGeometry();
+    // Gives the window this outer frame, as far as its frame margins are known yet.
+    void placeFrame(const QRect& frame);
+    QMargins frameMarginsNow() const;
+    bool openFile(const QString& path);
+    QString currentFile() const;  // empty while the data has no file
+    void rememberFile();
+    void updateRecentMenu();
     void updateClock();
     void newModel(bool initialize);
     // Offers to save unsaved changes; false when the command should stop.
@@ -95,6 +107,9 @@ private:
     std::unique_ptr<BoxMessageSink> sink_;
     WindowRunUi runUi_;
     RadioSession radio_;
+    FileHistory history_;
+    QRect placedFrame_;          // the frame asked for before the window was first shown
+    QMargins assumedMargins_;    // ... and the frame margins known then
     ChannelRecord ChannelClipboard;
     bool clipboardHasData_ = false;
 
@@ -105,7 +120,7 @@ private:
     QToolBar* tbToolBar = nullptr;
     std::array<QLabel*, 3> sbPanels{};  // "Status", date, time
     QTimer clockTimer;
-    QMenu *mnuFile = nullptr, *mnuEdit = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
+    QMenu *mnuFile = nullptr, *mnuFileRecent = nullptr, *mnuEdit = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
     QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
             *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
             *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr, *MnuHelpAbout = nullptr;

@@ -33,6 +33,9 @@ FrmPassWord::FrmPassWord(const Language& language, const QString& preset, QWidge
     ApplyLanguage(this, language);
 
     connect(CommandOK, &QPushButton::clicked, this, &QDialog::accept);
+    // The text typed replaces the preset, which is often the password the radio refused.
+    Text1->selectAll();
+    Text1->setFocus();
 }
 
 QString FrmPassWord::password() const

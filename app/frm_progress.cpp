@@ -1,15 +1,17 @@
 #include "frm_progress.h"
 
+#include "dialog_util.h"
 #include "language.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 namespace tq8615::app {
 
 FrmProgress::FrmProgress(const Language& language, bool write, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FrmProgress"));
     Label1 = new QLabel(this);
@@ -23,10 +25,14 @@ FrmProgress::FrmProgress(const Language& language, bool write, QWidget* parent)
     ProgressBar1->setTextVisible(false);
     ProgressBar1->setMinimumWidth(320);
 
+    CommandCancel = MakeButton(this, QStringLiteral("CommandCancel"), TextKey::CancelButton);
+    connect(CommandCancel, &QPushButton::clicked, this, &QDialog::reject);
+
     auto* grid = new QGridLayout(this);
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(LabelPercent, 0, 1);
     grid->addWidget(ProgressBar1, 1, 0, 1, 2);
+    grid->addLayout(ButtonRow(CommandCancel, nullptr), 2, 0, 1, 2);
 
     ApplyLanguage(this, language);
     setWindowTitle(language.text(write ? BuiltinText::WriteCommand : BuiltinText::ReadCommand));

@@ -1,9 +1,10 @@
 #pragma once
-// Progress of a read from or write to the radio.
+// Progress of a read from or write to the radio, with the button that stops it.
 #include <QDialog>
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace tq8615::app {
 
@@ -20,10 +21,14 @@ public:
     QLabel* Label1 = nullptr;       // "Completion percentage:"
     QLabel* LabelPercent = nullptr; // "42%"
     QProgressBar* ProgressBar1 = nullptr;
+    QPushButton* CommandCancel = nullptr;
+
+Q_SIGNALS:
+    // Cancel, Escape or the close box: the run decides whether and when the window closes.
+    void cancelRequested();
 
 protected:
-    // The run owns this window: the user cannot close it halfway through a transfer.
-    void reject() override {}
+    void reject() override { Q_EMIT cancelRequested(); }
 };
 
 }  // namespace tq8615::app

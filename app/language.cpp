@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
@@ -110,16 +111,22 @@ void applyToAction(QAction* action, const Language& language)
 {
     if (const int key = keyOf(action, "tag"); key > 0)
         action->setText(language.LangText(key));
-    if (const int key = keyOf(action, "toolTipKey"); key > 0)
-        action->setToolTip(StripMnemonic(language.LangText(key)));
+    if (const int key = keyOf(action, "toolTipKey"); key > 0) {
+        QString tip = StripMnemonic(language.LangText(key));
+        const auto shortcut = action->property("toolTipShortcut").value<QKeySequence>();
+        if (!shortcut.isEmpty())
+            tip += QStringLiteral(" (%1)").arg(shortcut.toString(QKeySequence::NativeText));
+        action->setToolTip(tip);
+    }
 }
 
 }  // namespace
 
 void ApplyLanguage(QWidget* window, const Language& language)
 {
+    // A caption borrowed from a menu item shows no accelerator marker.
     if (const int key = keyOf(window, "tag"); key > 0)
-        window->setWindowTitle(language.LangText(key));
+        window->setWindowTitle(StripMnemonic(language.LangText(key)));
     // Children inherit the window font unless they set their own.
     window->setFont(language.windowFont(window->font()));
 

@@ -51,10 +51,11 @@ private:
     ProfileFile file_;
 };
 
-// Gives a window its texts: its caption from its "tag" property, its font from keys 20/21,
-// and every child widget and action the text of its "tag" (and the tool tip of its
-// "toolTipKey", the accessible name of its "accessibleNameKey"). Controls without a numeric
-// tag keep their text.
+// Gives a window its texts: its caption from its "tag" property (without "&" markers), its
+// font from keys 20/21, and every child widget and action the text of its "tag" (and the
+// tool tip of its "toolTipKey", followed by the key sequence in "toolTipShortcut"; the
+// accessible name of its "accessibleNameKey"). Controls without a numeric tag keep their
+// text.
 void ApplyLanguage(QWidget* window, const Language& language);
 
 // A menu caption as a tool tip: without its "&" mnemonic, "(&N)" or trailing "...".

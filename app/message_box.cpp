@@ -1,8 +1,14 @@
 #include "message_box.h"
 
+#include "dialog_hooks.h"
 #include "language.h"
 
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+
+#include <algorithm>
 
 namespace tq8615::app {
 
@@ -16,13 +22,32 @@ Icon IconOf(Message::Icon icon)
     case Message::Icon::Error: return Icon::Critical;
     case Message::Icon::None: break;
     }
-    return Icon::None;
+    // A message of no stated kind reports something the user should look at.
+    return Icon::Warning;
 }
+
+namespace {
+
+// A message box is at least wide enough for its whole title beside the title bar's
+// buttons, however short its text ("Band Error!").
+void widenForTitle(QMessageBox& box)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const QFontMetrics title(QApplication::font("QMdiSubWindowTitleBar"));
+    const int width = std::max(320, title.horizontalAdvance(box.windowTitle()) + 200);
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
+
+}  // namespace
 
 Answer QtMessageBox::ask(QWidget* parent, Icon icon, const QString& title, const QString& text,
                          Buttons buttons)
 {
     QMessageBox box(parent);
+    box.setWindowFlags(ModalDialogFlags());
     box.setWindowTitle(title.isEmpty() ? AppTitle() : title);
     box.setText(text);
     switch (icon) {
@@ -41,6 +66,7 @@ Answer QtMessageBox::ask(QWidget* parent, Icon icon, const QString& title, const
         break;
     case Buttons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    widenForTitle(box);
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

@@ -27,6 +27,10 @@ void WindowRunUi::progressOpened(RunKind kind)
     // Modal for the whole program while the run lasts, without blocking the event loop
     // that drives the run.
     progress_->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(progress_, &FrmProgress::cancelRequested, progress_, [this] {
+        if (cancelRun)
+            cancelRun();
+    });
     progress_->show();
 }
 
@@ -57,6 +61,12 @@ bool WindowRunUi::askRetry(const Message& question)
 {
     return boxes_.ask(parent_, Icon::Warning, AppTitle(), language_.text(question), Buttons::RetryCancel) ==
            Answer::Retry;
+}
+
+bool WindowRunUi::confirmStop(const Message& question)
+{
+    return boxes_.ask(parent_, IconOf(question.icon), AppTitle(), language_.text(question), Buttons::YesNo) ==
+           Answer::Yes;
 }
 
 void WindowRunUi::showEmbeddedInfo(const EmbeddedInfo& info)

@@ -33,6 +33,7 @@ public:
     std::optional<std::string> askPassword(const std::string& preset) override;
     bool askRetry(const Message& question) override;
     void showEmbeddedInfo(const EmbeddedInfo& info) override;
+    bool confirmStop(const Message& question) override;
 
     FrmProgress* progressWindow() const { return progress_; }
 

@@ -73,6 +73,7 @@ public:
     std::optional<std::string> askPassword(const std::string&) override { return std::nullopt; }
     bool askRetry(const Message&) override { return false; }
     void showEmbeddedInfo(const EmbeddedInfo&) override {}
+    bool confirmStop(const Message&) override { return false; }
     std::string last;
 };
 

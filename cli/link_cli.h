@@ -33,6 +33,8 @@ public:
     std::optional<std::string> askPassword(const std::string& preset) override;
     bool askRetry(const Message& question) override;
     void showEmbeddedInfo(const EmbeddedInfo& info) override;
+    // Nothing on the command line asks to stop a write halfway.
+    bool confirmStop(const Message&) override { return false; }
 
 private:
     int retriesLeft_;

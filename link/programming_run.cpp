@@ -19,6 +19,7 @@ ProgrammingRun::ProgrammingRun(Transport& port, RunUi& ui, RadioImage& image, Bl
 
 ProgrammingRun::~ProgrammingRun()
 {
+    ui_.cancelRun = nullptr;
     port_.onBytesArrived = nullptr;
     port_.onFailure = nullptr;
 }
@@ -62,6 +63,7 @@ bool ProgrammingRun::startRead(ReadAcceptor accept)
     planner_.PlannerMode = TransferPlanner::Mode::IncludeOnly;
     vars_.ProgressDone = 0;
     progressOpen_ = true;
+    ui_.cancelRun = [this] { cancel(); };
     ui_.progressOpened(RunKind::Read);
     sendHandshake();
     return true;
@@ -83,6 +85,7 @@ bool ProgrammingRun::startWrite(WriteRequest request)
         return false;
     }
     progressOpen_ = true;
+    ui_.cancelRun = [this] { cancel(); };
     ui_.progressOpened(RunKind::Write);
     sendHandshake();
     return true;
@@ -141,7 +144,7 @@ void ProgrammingRun::failOnPort()
         ui_.show(DisconnectedMessage());
         return true;
     });
-    endRun(false);
+    endRun(RunOutcome::Failed);
 }
 
 void ProgrammingRun::onPortFailure()
@@ -152,9 +155,49 @@ void ProgrammingRun::onPortFailure()
     failOnPort();
 }
 
+void ProgrammingRun::cancel()
+{
+    // Once "END" is on its way the transfer is complete and ends as it is.
+    if (!progressOpen_ || cancelling_ || waitingForUser_ || vars_.LinkState == LinkState::Ending)
+        return;
+    if (vars_.RunKind == RunKind::Write && !askUser([&] { return ui_.confirmStop(StopWriteQuestion()); })) {
+        resume();
+        return;
+    }
+    if (!isActive())
+        return;
+    cancelling_ = true;
+    closeProgress();
+    resume();
+}
+
+void ProgrammingRun::resume()
+{
+    if (!isActive())
+        return;
+    if (port_.bytesAvailable() >= threshold_)
+        onBytesArrived();
+    else if (!WaitTimer.isActive())
+        WaitTimer.start(replyTimeoutMs_);
+}
+
+void ProgrammingRun::closeProgress()
+{
+    ui_.cancelRun = nullptr;
+    if (progressOpen_) {
+        progressOpen_ = false;
+        ui_.progressClosed();
+    }
+}
+
 void ProgrammingRun::advance()
 {
     WaitTimer.stop();
+    // A cancelled run ends the conversation as soon as the exchange under way is answered.
+    if (cancelling_ && vars_.LinkState != LinkState::Ending && vars_.LinkState != LinkState::Idle) {
+        endTransfer();
+        return;
+    }
     const bool withProgress = vars_.RunKind == RunKind::Read || vars_.RunKind == RunKind::Write;
     switch (vars_.LinkState) {
     case LinkState::Handshake:
@@ -180,7 +223,7 @@ void ProgrammingRun::advance()
             requestNextBlock();
         break;
     case LinkState::Ending:
-        endRun(true);
+        endConversation();
         break;
     case LinkState::Idle:
         break;
@@ -291,20 +334,26 @@ void ProgrammingRun::passwordCheck(const QByteArray& blockData)
 {
     const auto* bytes = reinterpret_cast<const uint8_t*>(blockData.constData()) + kPasswordOffsetInBlock;
     const std::string radioPassword = TrimmedText(TextEndedByNulOrFF(bytes, kPasswordLength));
-    if (radioPassword.empty() || radioPassword == vars_.EnteredPassword) {
+    if (cancelling_ || radioPassword.empty() || radioPassword == vars_.EnteredPassword) {
         advance();
         return;
     }
     WaitTimer.stop();
     auto typed = askUser([&] { return ui_.askPassword(vars_.EnteredPassword); });
-    if (typed)
-        vars_.EnteredPassword = TrimmedText(*typed);
     if (!isActive())
         return;
+    if (!typed) {
+        // Cancel in the password window stops the transfer like the progress window's Cancel.
+        cancelling_ = true;
+        closeProgress();
+        endTransfer();
+        return;
+    }
+    vars_.EnteredPassword = TrimmedText(*typed);
     if (radioPassword == vars_.EnteredPassword)
         sendHandshake();  // the radio wants the conversation from the start again
     else
-        endRun(false);
+        endRun(RunOutcome::PasswordRefused);
 }
 
 void ProgrammingRun::onBytesArrived()
@@ -341,7 +390,7 @@ void ProgrammingRun::onBytesArrived()
             advance();
         } else {
             WaitTimer.stop();
-            endRun(false);
+            endRun(RunOutcome::Failed);
         }
         return;
     }
@@ -368,19 +417,24 @@ void ProgrammingRun::onReplyTimeout()
 {
     if (!isActive() || waitingForUser_)
         return;
+    // A cancelled run does not insist on an answer: it ends the conversation.
+    if (cancelling_ && vars_.LinkState != LinkState::Ending) {
+        endTransfer();
+        return;
+    }
     if (vars_.RetryCount <= 1) {
         vars_.RetryCount += 1;
         sendFrame(vars_.LastFrame, vars_.ExpectedReplyLength, true, vars_.LastFrame == HandshakeFrame());
         return;
     }
     if (vars_.LinkState == LinkState::Ending) {
-        endRun(true);  // the radio need not acknowledge "END"
+        endConversation();  // the radio need not acknowledge "END"
         return;
     }
     port_.close();
     const bool retry = askUser([&] { return ui_.askRetry(Message::Key(TextKey::NoAnswer)); });
     if (!retry) {
-        endRun(false);
+        endRun(RunOutcome::Failed);
         return;
     }
     if (!port_.open()) {
@@ -399,15 +453,19 @@ void ProgrammingRun::onReplyTimeout()
     sendHandshake();
 }
 
-void ProgrammingRun::endRun(bool success)
+void ProgrammingRun::endConversation()
+{
+    endRun(cancelling_ ? RunOutcome::Cancelled : RunOutcome::Succeeded);
+}
+
+void ProgrammingRun::endRun(RunOutcome outcome)
 {
     const RunKind kind = vars_.RunKind;
     if (kind == RunKind::None)
         return;
-    if (progressOpen_) {
-        progressOpen_ = false;
-        ui_.progressClosed();
-    }
+    closeProgress();
+    cancelling_ = false;
+    outcome_ = outcome;
     WaitTimer.stop();
     port_.close();
     vars_.LinkState = LinkState::Idle;
@@ -416,7 +474,7 @@ void ProgrammingRun::endRun(bool success)
     ReadAcceptor accept = std::move(accept_);
     accept_ = nullptr;
 
-    if (success) {
+    if (outcome == RunOutcome::Succeeded) {
         switch (kind) {
         case RunKind::Read:
             if (accept)
@@ -432,13 +490,17 @@ void ProgrammingRun::endRun(bool success)
         case RunKind::None:
             break;
         }
+    } else if (outcome == RunOutcome::Cancelled) {
+        ui_.show(CancelledMessage(kind, kind == RunKind::Write && blocksWritten_ > 0));
+    } else if (outcome == RunOutcome::PasswordRefused) {
+        ui_.show(PasswordRefusedMessage());
     } else if (kind == RunKind::Write && blocksWritten_ > 0) {
         ui_.show(PartialWriteMessage());
     } else {
         const TextKey key = kind == RunKind::Read ? TextKey::ReadFailed : kind == RunKind::Write ? TextKey::WriteFailed : TextKey::InfoFailed;
         ui_.show(Message::Key(key));
     }
-    Q_EMIT finished(success);
+    Q_EMIT finished(outcome == RunOutcome::Succeeded);
 }
 
 }  // namespace tq8615

@@ -55,6 +55,9 @@ struct WriteRequest {
     std::function<bool(RadioImage&, BlockUsageMap&, MessageSink&)> encode;
 };
 
+// How the last run ended.
+enum class RunOutcome { Succeeded, Failed, Cancelled, PasswordRefused };
+
 // Receives the image of a completed read with the band the radio reported.
 using ReadAcceptor = std::function<void(int radioBand, RadioImage& image)>;
 
@@ -70,7 +73,13 @@ public:
     bool startWrite(WriteRequest request);
     bool startReadEmbeddedInfo();
 
+    // The user stops a read or write (the progress window's Cancel). A write asks first.
+    // The exchange under way is completed, then "END" closes the conversation; the read
+    // image is not handed over, and the run reports that it was cancelled.
+    void cancel();
+
     bool isActive() const { return vars_.RunKind != RunKind::None; }
+    RunOutcome outcome() const { return outcome_; }
     const RunVariables& variables() const { return vars_; }
     const TransferPlanner& planner() const { return planner_; }
     const EmbeddedInfoBuffer& embeddedInfoBuffer() const { return embeddedInfo_; }
@@ -94,7 +103,12 @@ private:
     void requestNextBlock();
     void writeNextBlock();
     void endTransfer();
-    void endRun(bool success);
+    void endRun(RunOutcome outcome);
+    // The successful end of the "END" exchange; a cancelled run ends as cancelled.
+    void endConversation();
+    void closeProgress();
+    // After a question the line waited for: handle what arrived, or wait for it again.
+    void resume();
     void countProgress();
     bool identityCheck();
     void passwordCheck(const QByteArray& blockData);
@@ -127,6 +141,8 @@ private:
     int replyTimeoutMs_ = kReplyTimeoutMs;
     int threshold_ = 1;
     bool progressOpen_ = false;
+    bool cancelling_ = false;
+    RunOutcome outcome_ = RunOutcome::Succeeded;
     bool waitingForUser_ = false;
     bool blockInFlight_ = false;   // the last frame sent is a data block request or write
     bool blockCounted_ = false;    // ... and it was counted for progress

@@ -8,7 +8,7 @@ namespace tq8615 {
 namespace {
 
 // In the order of BuiltinText.
-constexpr std::array<TextPair, 41> kPairs = {{
+constexpr std::array<TextPair, 48> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -53,8 +53,18 @@ constexpr std::array<TextPair, 41> kPairs = {{
     {"These channels cannot be written to the radio (channel: field):", "以下信道无法写入对讲机（信道：字段）："},
     {"These channels held sub-audio codes outside the tone tables; they now hold the first code of the table: ",
      "以下信道的亚音码超出码表范围，已改为码表的第一个码："},
+    {"The radio refused the password: nothing was read or written.", "对讲机拒绝了该密码：未读取或写入任何数据。"},
+    {"The read was cancelled; the data was not changed.", "读取已取消，数据未改变。"},
+    {"The write was cancelled; nothing was written to the radio.", "写入已取消，未向对讲机写入任何数据。"},
+    {"The write was cancelled: the radio holds part of the new data and part of the old.\r\n"
+     "Write the data to the radio again to finish.",
+     "写入已取消：对讲机中有部分新数据和部分旧数据。\r\n请重新写入对讲机以完成。"},
+    {"Stop the write?\r\nThe radio will hold part of the new data and part of the old; write again to finish.",
+     "停止写入？\r\n对讲机中将有部分新数据和部分旧数据；请重新写入以完成。"},
+    {"&Recent Files", "最近的文件(&R)"},
+    {"&Clear List", "清除列表(&C)"},
 }};
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::ChannelsRepaired) + 1,
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::ClearRecentFiles) + 1,
               "one pair for every built-in text");
 
 }  // namespace

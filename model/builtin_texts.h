@@ -14,6 +14,10 @@ enum class BuiltinText {
     DealerCode, StockDate, SellDate, Seller, LcdFirmware, DealerInformation,
     // Failures the data side and the link report, followed by their details.
     Disconnected, PartialWrite, ChannelsNotWritable, ChannelsRepaired,
+    // Transfers the user stopped or the radio refused.
+    PasswordRefused, ReadCancelled, WriteCancelled, WriteCancelledPartway, StopWriteQuestion,
+    // The File menu's list of recently used data files.
+    RecentFiles, ClearRecentFiles,
 };
 
 struct TextPair {

@@ -365,6 +365,8 @@ TEST_F(RunTest, EndNeverAnsweredStillSucceedsAfterThreeSends)
     EXPECT_EQ(image, ImageOf(radio));
 }
 
+Message ReadDone() { return Message::Key(TextKey::ReadDone, Message::Icon::Information); }
+
 struct PasswordCase {
     const char* name;
     std::string radioPassword;
@@ -372,6 +374,7 @@ struct PasswordCase {
     std::vector<std::optional<std::string>> answers;
     bool success;
     int questions;
+    Message last;  // the message the run ends with
 };
 
 class PasswordRun : public RunTest, public ::testing::WithParamInterface<PasswordCase> {};
@@ -393,21 +396,127 @@ TEST_P(PasswordRun, AsksOnlyWhenTheRadioHasAnotherPassword)
         EXPECT_EQ(image, ImageOf(radio));
         EXPECT_EQ(run.variables().EnteredPassword, c.radioPassword.empty() ? c.entered : c.radioPassword);
     } else {
-        EXPECT_TRUE(ui.showedKey(TextKey::ReadFailed));
         EXPECT_FALSE(acceptedBand);
+    }
+    ASSERT_FALSE(ui.shown.empty());
+    EXPECT_EQ(ui.shown.back(), c.last);
+    if (c.last != PasswordRefusedMessage()) {
+        EXPECT_FALSE(radio.programming()) << "the conversation ends with END";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Passwords, PasswordRun,
-    ::testing::Values(PasswordCase{"radio_without_password", "", "", {}, true, 0},
-        PasswordCase{"already_entered", "1234", "1234", {}, true, 0},
-        PasswordCase{"typed_right", "1234", "", {"1234"}, true, 1},
-        PasswordCase{"typed_with_trailing_spaces", "12", "", {"12  "}, true, 1},
-        PasswordCase{"typed_wrong", "1234", "", {"4321"}, false, 1},
-        PasswordCase{"case_matters", "AbC", "", {"abc"}, false, 1},
-        PasswordCase{"cancelled", "1234", "", {std::nullopt}, false, 1},
-        PasswordCase{"empty_entry", "1234", "", {""}, false, 1}),
+    ::testing::Values(PasswordCase{"radio_without_password", "", "", {}, true, 0, ReadDone()},
+        PasswordCase{"already_entered", "1234", "1234", {}, true, 0, ReadDone()},
+        PasswordCase{"typed_right", "1234", "", {"1234"}, true, 1, ReadDone()},
+        PasswordCase{"typed_with_trailing_spaces", "12", "", {"12  "}, true, 1, ReadDone()},
+        PasswordCase{"typed_wrong", "1234", "", {"4321"}, false, 1, PasswordRefusedMessage()},
+        PasswordCase{"case_matters", "AbC", "", {"abc"}, false, 1, PasswordRefusedMessage()},
+        PasswordCase{"cancelled", "1234", "", {std::nullopt}, false, 1, CancelledMessage(RunKind::Read, false)},
+        PasswordCase{"empty_entry", "1234", "", {""}, false, 1, PasswordRefusedMessage()}),
     [](const auto& testCase) { return std::string(testCase.param.name); });
+
+// ---------------------------------------------------------------------------------------
+// Stopping a transfer from its progress window
+
+// Presses the progress window's Cancel from the event loop once the progress reaches
+// `percent`; remembers how many frames had gone out by then.
+struct CancelAt {
+    CancelAt(RunTest& t, int percent) : test(t)
+    {
+        timer.setInterval(1);
+        QObject::connect(&timer, &QTimer::timeout, [this, percent] {
+            if (test.ui.progress.empty() || test.ui.progress.back() < percent || !test.ui.cancelRun)
+                return;
+            timer.stop();
+            framesBefore = int(test.port.written.size());
+            test.ui.cancelRun();
+        });
+        timer.start();
+    }
+    // The frames written after Cancel was pressed.
+    QList<QByteArray> framesAfter() const { return test.port.written.mid(framesBefore); }
+
+    RunTest& test;
+    QTimer timer;
+    int framesBefore = -1;
+};
+
+TEST_F(RunTest, CancelledReadEndsTheConversationAndHandsNothingOver)
+{
+    FillRadioMemory(radio, ChannelPattern({1, 2, 3, 50, 200}), 21);
+    CancelAt cancel(*this, 30);
+
+    EXPECT_FALSE(read());
+    ASSERT_GE(cancel.framesBefore, 0) << "Cancel was never pressed";
+    EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
+    EXPECT_FALSE(acceptedBand) << "the model keeps what it held";
+    EXPECT_EQ(cancel.framesAfter(), QList<QByteArray>{EndFrame()}) << "no block is requested after Cancel";
+    EXPECT_FALSE(radio.programming());
+    EXPECT_EQ(ui.shown, std::vector<Message>{CancelledMessage(RunKind::Read, false)});
+    EXPECT_TRUE(ui.stopQuestions.empty()) << "a read stops without asking";
+    EXPECT_EQ(ui.progressCloses, 1);
+    EXPECT_FALSE(ui.cancelRun);
+}
+
+struct WriteCancelCase {
+    const char* name;
+    bool stop;  // the answer to "Stop the write?"
+};
+
+class WriteCancelRun : public RunTest, public ::testing::WithParamInterface<WriteCancelCase> {};
+
+TEST_P(WriteCancelRun, AsksFirstAndEitherGoesOnOrStopsAndIsRepairedByTheNextWrite)
+{
+    const auto used = ChannelPattern({1, 2, 7, 100, 150});
+    radio.memory.fill(0x55);
+    ui.stopAnswer = GetParam().stop;
+    {
+        CancelAt cancel(*this, 40);
+        EXPECT_EQ(write(used), !GetParam().stop);
+        ASSERT_GE(cancel.framesBefore, 0) << "Cancel was never pressed";
+        EXPECT_EQ(ui.stopQuestions, std::vector<Message>{StopWriteQuestion()});
+        EXPECT_FALSE(radio.programming());
+        EXPECT_EQ(ui.retryQuestions, 0);
+        if (!GetParam().stop) {
+            EXPECT_EQ(run.outcome(), RunOutcome::Succeeded);
+            expectRadioHoldsWrite(used, 0x55);
+            return;
+        }
+        EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
+        EXPECT_EQ(cancel.framesAfter(), QList<QByteArray>{EndFrame()}) << "no block is written after Cancel";
+        EXPECT_EQ(ui.shown, std::vector<Message>{CancelledMessage(RunKind::Write, true)});
+    }
+    // Write again, all the way.
+    ui.shown.clear();
+    ASSERT_TRUE(write(used));
+    expectRadioHoldsWrite(used, 0x55);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, WriteCancelRun,
+    ::testing::Values(WriteCancelCase{"stop", true}, WriteCancelCase{"go_on", false}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+TEST_F(RunTest, CancelWhileTheRadioIsSilentEndsWithoutTheRetryQuestion)
+{
+    FillRadioMemory(radio, ChannelPattern({1}), 4);
+    radio.faults.stopAfter = 3 + 4 + 40;  // handshake, identify, password block, blocks
+    QTimer cancelWhenSilent;
+    cancelWhenSilent.setInterval(1);
+    QObject::connect(&cancelWhenSilent, &QTimer::timeout, [this, &cancelWhenSilent] {
+        if (run.variables().RetryCount > 0 && ui.cancelRun) {
+            cancelWhenSilent.stop();
+            ui.cancelRun();
+        }
+    });
+    cancelWhenSilent.start();
+
+    EXPECT_FALSE(read());
+    EXPECT_EQ(run.outcome(), RunOutcome::Cancelled);
+    EXPECT_EQ(ui.retryQuestions, 0);
+    EXPECT_EQ(count(EndFrame()), 3) << "END is still sent as the protocol sends it";
+    EXPECT_EQ(ui.shown, std::vector<Message>{CancelledMessage(RunKind::Read, false)});
+}
 
 struct FaultCase {
     const char* name;

@@ -16,12 +16,16 @@
 #include "app/frm_splash.h"
 #include "app/message_box.h"
 
+#include "link/run_ui.h"
+
 #include "model/channels.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -50,6 +54,23 @@ bool save(QWidget& w, const QString& folder, const QString& name)
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     w.hide();
     return ok;
+}
+
+// Grabs the modal window that opens next (a message box, a file dialog), then closes it.
+void grabNextModal(const QString& folder, const QString& name, bool& ok)
+{
+    QTimer::singleShot(50, [folder, name, &ok] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) {
+            grabNextModal(folder, name, ok);
+            return;
+        }
+        const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+        const bool saved = w->grab().save(path);
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(path));
+        ok &= saved;
+        w->close();
+    });
 }
 
 void sampleChannels(EditingModel& m)
@@ -191,6 +212,24 @@ int main(int argc, char** argv)
         {
             FrmEMG w(lang, sampleInfo());
             ok &= save(w, out, QStringLiteral("emg_") + suffix);
+        }
+        {
+            // The real message boxes and the open dialog, with Qt's texts of the language.
+            QtMessageBox real;
+            grabNextModal(out, QStringLiteral("box_yes_no_cancel_") + suffix, ok);
+            real.ask(nullptr, Icon::Warning, AppTitle(), lang.text(BuiltinText::UnsavedPrompt), Buttons::YesNoCancel);
+            grabNextModal(out, QStringLiteral("box_retry_cancel_") + suffix, ok);
+            real.ask(nullptr, Icon::Warning, AppTitle(), lang.LangText(TextKey::NoAnswer), Buttons::RetryCancel);
+            grabNextModal(out, QStringLiteral("box_band_error_") + suffix, ok);
+            real.inform(nullptr, IconOf(BandErrorMessage().icon), AppTitle(), lang.text(BuiltinText::WrongBand));
+            grabNextModal(out, QStringLiteral("box_stop_write_") + suffix, ok);
+            real.ask(nullptr, Icon::Warning, AppTitle(), lang.text(BuiltinText::StopWriteQuestion), Buttons::YesNo);
+            QFileDialog open(nullptr, QString(), scratch.path(),
+                             lang.text(BuiltinText::DataFileType) + QStringLiteral(" (*.dat)"));
+            open.setOption(QFileDialog::DontUseNativeDialog);
+            open.resize(760, 480);
+            grabNextModal(out, QStringLiteral("open_dialog_") + suffix, ok);
+            DialogHooks::Real().run(open);
         }
     }
     return ok ? 0 : 1;

@@ -3,11 +3,13 @@
 
 #include "app/frm_emg.h"
 #include "app/frm_password.h"
+#include "app/frm_progress.h"
 #include "link_support/link_fixtures.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QAction>
@@ -33,6 +35,7 @@ private Q_SLOTS:
     void writeThenReadThroughVirtualRadioProgram();
     void passwordAndEmbeddedInformation();
     void missingPortReportsAndDoesNotStart();
+    void cancelReadAndWriteMidway();
 };
 
 // The radio program on a pseudo-terminal, the real serial port code in between.
@@ -133,6 +136,80 @@ void AppRadioTest::missingPortReportsAndDoesNotStart()
     h.window->MnuProWrite_Click();
     QVERIFY(!h.window->runActive());
     QCOMPARE(h.boxes.texts(), QStringList{h.ctx->language.LangText(2002)});
+}
+
+// The progress window's Cancel, pressed once the progress passes `percent`.
+void cancelAt(frmMain& w, int percent)
+{
+    auto* poll = new QTimer(&w);
+    QObject::connect(poll, &QTimer::timeout, poll, [&w, poll, percent] {
+        FrmProgress* progress = w.runUi().progressWindow();
+        if (!progress || progress->ProgressBar1->value() < percent)
+            return;
+        poll->deleteLater();
+        progress->CommandCancel->click();
+    });
+    poll->start(1);
+}
+
+void AppRadioTest::cancelReadAndWriteMidway()
+{
+    sim::VirtualRadio radio;
+    radio.identity.band = 2;
+    test::FillRadioMemory(radio, test::ChannelPattern({1, 2, 3, 4, 5, 60, 61, 199}), 3);
+    Harness h;
+    frmMain& w = *h.window;
+    w.show();
+    w.radio().replyTimeoutMs = 100;
+    w.radio().makeTransport = [&radio](const QString&) -> std::unique_ptr<Transport> {
+        auto port = std::make_unique<test::FakePort>();
+        test::WireRadio(*port, radio);
+        return port;
+    };
+    const Language& l = h.ctx->language;
+
+    // A read stopped halfway leaves the data as it was.
+    const auto gridText = [&w] {
+        QStringList cells;
+        for (int row = 1; row <= 203; ++row)
+            for (int column = 1; column <= 10; ++column)
+                cells.append(GridModel(w)->cellText(row, column));
+        return cells;
+    };
+    const QStringList shownBefore = gridText();
+    h.boxes.answers = {Answer::Ok};
+    cancelAt(w, 30);
+    w.mnuProRead_Click();
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(h.boxes.texts().last(), l.text(BuiltinText::ReadCancelled));
+    QCOMPARE(gridText(), shownBefore);
+    QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
+    QVERIFY(!h.doc().IsModelModified());
+    QVERIFY(!radio.programming());
+    QVERIFY(!w.runUi().progressWindow());
+
+    // A write asks first, then stops and says so.
+    h.boxes.shown.clear();
+    h.boxes.answers = {Answer::Ok, Answer::Yes};
+    cancelAt(w, 30);
+    w.MnuProWrite_Click();
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::WritePrompt), l.text(BuiltinText::StopWriteQuestion),
+                                           l.text(BuiltinText::WriteCancelledPartway)}));
+    QVERIFY(!radio.programming());
+
+    // The next full write repairs the radio: a read gives the data back.
+    h.boxes.shown.clear();
+    h.boxes.answers = {Answer::Ok, Answer::Ok};
+    w.MnuProWrite_Click();
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(h.boxes.texts().last(), l.LangText(2005));
+    h.boxes.answers = {Answer::Ok, Answer::Ok};
+    w.mnuProRead_Click();
+    QVERIFY(waitForIdle(w));
+    QCOMPARE(h.boxes.texts().last(), l.LangText(2004));
+    // The memory channels' rows (the radio keeps no scan flag for VFO1).
+    QCOMPARE(gridText().mid(0, 2000), shownBefore.mid(0, 2000));
 }
 
 QTEST_MAIN(AppRadioTest)

@@ -62,11 +62,13 @@ public:
     int retryAnswers = 0;  // Retry this many times, then Cancel
     std::deque<std::optional<std::string>> passwordAnswers;  // none left: Cancel
     std::function<void()> beforeRetryAnswer;
+    bool stopAnswer = true;
 
     std::vector<Message> shown;
     std::vector<Message> confirms;
     std::vector<std::string> passwordPresets;
     int retryQuestions = 0;
+    std::vector<Message> stopQuestions;
     int progressOpens = 0;
     int progressCloses = 0;
     std::vector<int> progress;
@@ -80,6 +82,11 @@ public:
     std::optional<std::string> askPassword(const std::string& preset) override;
     bool askRetry(const Message& question) override;
     void showEmbeddedInfo(const EmbeddedInfo& shownInfo) override { info = shownInfo; }
+    bool confirmStop(const Message& question) override
+    {
+        stopQuestions.push_back(question);
+        return stopAnswer;
+    }
 
     bool showedKey(TextKey key) const;
     bool showedEnglish(const std::string& text) const;
