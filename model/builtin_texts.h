@@ -14,6 +14,9 @@ enum class BuiltinText {
     DealerCode, StockDate, SellDate, Seller, LcdFirmware, DealerInformation,
     // Failures the data side and the link report, followed by their details.
     Disconnected, PartialWrite, ChannelsNotWritable, ChannelsRepaired,
+    // Why the serial port did not open and what to do; %1 is the port, %2 the group or the
+    // program holding it, %3 that program's process number.
+    PortNotChosen, PortMissing, PortDenied, PortDeniedRelogin, PortDeniedNoGroup, PortBusy, PortBusyBy,
 };
 
 struct TextPair {
