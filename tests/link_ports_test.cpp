@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -73,6 +74,29 @@ TEST(SerialPorts, ComPortSettingRule)
         EXPECT_EQ(port, QString::fromLatin1(c.port));
         EXPECT_EQ(SettingFromPort(port, c.numbered), QString::fromLatin1(c.storedBack));
     }
+}
+
+TEST(SerialPorts, StableNamesLeadToTheSameDevice)
+{
+    QTemporaryDir dev;
+    ASSERT_TRUE(dev.isValid());
+    const QString byId = dev.filePath(QStringLiteral("by-id"));
+    ASSERT_TRUE(QDir().mkpath(byId));
+    const QString usb0 = dev.filePath(QStringLiteral("ttyUSB0")), usb1 = dev.filePath(QStringLiteral("ttyUSB1"));
+    for (const QString& device : {usb0, usb1}) {
+        QFile f(device);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const QString stable = byId + QStringLiteral("/usb-FTDI_FT232R_USB_UART_A10K1234-if00-port0");
+    ASSERT_TRUE(QFile::link(usb0, stable));
+
+    EXPECT_EQ(StablePortName(usb0, byId), stable);
+    EXPECT_EQ(StablePortName(usb1, byId), usb1) << "no stable name: the port as it is";
+    EXPECT_EQ(StablePortName(QStringLiteral("ttyNoSuchPort"), byId), QStringLiteral("ttyNoSuchPort"));
+    EXPECT_EQ(StablePortName(usb0, dev.filePath(QStringLiteral("missing"))), usb0);
+    EXPECT_TRUE(SamePort(stable, usb0));
+    EXPECT_FALSE(SamePort(stable, usb1));
+    EXPECT_FALSE(SamePort(QStringLiteral("ttyNoSuchPort"), QStringLiteral("ttyNoSuchPort2")));
 }
 
 TEST(SerialPorts, OpenFailsForAMissingPortAndOpensAPseudoTerminal)

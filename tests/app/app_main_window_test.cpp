@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 
+#include "link/serial_ports.h"
 #include "model/freq_codec.h"
 
 #include <QAction>
@@ -133,6 +134,7 @@ private Q_SLOTS:
     void bandChange();
     void languageSwitchReappliesTexts();
     void portWindowFollowsPortList();
+    void portWindowOffersTheStableName();
     void viewToggles();
 };
 
@@ -640,7 +642,8 @@ void AppMainWindowTest::portWindowFollowsPortList()
     const QString mysetup = h.ctx->paths.mysetupPath();
     FrmComSet dlg(h.ctx->language, comPort, mysetup, [&] { return ports; });
     QVERIFY(dlg.ReShowComPortTimer.isActive());
-    QCOMPARE(dlg.ReShowComPortTimer.interval(), 3000);
+    // A cable plugged in appears within a second.
+    QVERIFY(dlg.ReShowComPortTimer.interval() <= 1000);
     QCOMPARE(dlg.Combo1->count(), 2);
     QCOMPARE(dlg.Combo1->currentText(), QStringLiteral("ttyUSB1"));
 
@@ -671,6 +674,35 @@ void AppMainWindowTest::portWindowFollowsPortList()
     again.CommandCancel->click();
     QCOMPARE(comPort, QStringLiteral("ttyUSB2"));
     QCOMPARE(ReadSetup(mysetup).comPort, QStringLiteral("ttyUSB2"));
+}
+
+// A port with a name under /dev/serial/by-id is offered and kept by that name, so the
+// choice survives the adapter coming back as another ttyUSB.
+void AppMainWindowTest::portWindowOffersTheStableName()
+{
+    Harness h;
+    QTemporaryDir dev;
+    QVERIFY(dev.isValid());
+    const QString device = dev.filePath(QStringLiteral("ttyUSB3"));
+    {
+        QFile f(device);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(dev.path()).mkpath(QStringLiteral("serial/by-id")));
+    const QString stable = dev.filePath(QStringLiteral("serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port0"));
+    QVERIFY(QFile::link(device, stable));
+    QCOMPARE(StablePortName(device, dev.filePath(QStringLiteral("serial/by-id"))), stable);
+
+    const QStringList ports{QStringLiteral("ttyS0"), stable};
+    QString comPort = device;  // chosen before by its ttyUSB name
+    const QString mysetup = h.ctx->paths.mysetupPath();
+    FrmComSet dlg(h.ctx->language, comPort, mysetup, [&] { return ports; });
+    QCOMPARE(dlg.Combo1->currentText(), stable);
+    dlg.ReShowComPortTimer_Timer();
+    QCOMPARE(dlg.PortID(), stable);
+    dlg.CommandOK->click();
+    QCOMPARE(comPort, stable);
+    QCOMPARE(ReadSetup(mysetup).comPort, stable);
 }
 
 void AppMainWindowTest::viewToggles()
