@@ -499,6 +499,11 @@ bool frmMain::mnuFileOpen_Click()
     const QString path = ctx_.dialogs.openPath(this, fileFilter());
     if (path.isEmpty())
         return false;
+    return openDataFile(path);
+}
+
+bool frmMain::openDataFile(const QString& path)
+{
     if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
         return false;
     untitled_ = false;

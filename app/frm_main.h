@@ -43,6 +43,8 @@ public:
     void mnuFileNew_Click() { newModel(false); }
     void MnuSetInit_Click() { newModel(true); }
     bool mnuFileOpen_Click();
+    // Opens a data file without asking for it (a file given on the command line).
+    bool openDataFile(const QString& path);
     bool mnuFileSave_Click();    // true when the data was saved
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();

@@ -133,6 +133,7 @@ private Q_SLOTS:
     void bandChange_data();
     void bandChange();
     void languageSwitchReappliesTexts();
+    void openDataFileAsksNothing();
     void portWindowFollowsPortList();
     void portWindowOffersTheStableName();
     void viewToggles();
@@ -674,6 +675,35 @@ void AppMainWindowTest::portWindowFollowsPortList()
     again.CommandCancel->click();
     QCOMPARE(comPort, QStringLiteral("ttyUSB2"));
     QCOMPARE(ReadSetup(mysetup).comPort, QStringLiteral("ttyUSB2"));
+}
+
+// A data file named on the command line opens straight away: no save question, no dialog.
+void AppMainWindowTest::openDataFileAsksNothing()
+{
+    Harness h;
+    loadSample(h.doc().Model);
+    const QString path = h.config.filePath(QStringLiteral("given.dat"));
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString&) { return path; };
+    QVERIFY(h.window->mnuFileSaveAs_Click());
+    h.boxes.answers = answers({Answer::Ok});
+    h.window->mnuFileNew_Click();
+    const qsizetype shownBefore = h.boxes.texts().size();
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&) {
+        [] { QFAIL("no open dialog for a named file"); }();
+        return QString();
+    };
+    QVERIFY(h.window->openDataFile(path));
+    // Whatever the grid reports about the data, nothing is asked.
+    for (qsizetype i = shownBefore; i < h.boxes.shown.size(); ++i)
+        QCOMPARE(h.boxes.shown[i].buttons, Buttons::Ok);
+    QVERIFY(!h.window->isUntitled());
+    QVERIFY(h.window->windowTitle().endsWith(path + QLatin1Char(']')));
+    QCOMPARE(GridModel(*h.window)->cellText(1, 2), QStringLiteral("146.10000"));
+
+    const qsizetype shownOpen = h.boxes.shown.size();
+    QVERIFY(!h.window->openDataFile(h.config.filePath(QStringLiteral("missing.dat"))));
+    QCOMPARE(h.boxes.texts().size(), shownOpen + 1);
+    QVERIFY(!h.window->isUntitled());
 }
 
 // A port with a name under /dev/serial/by-id is offered and kept by that name, so the
