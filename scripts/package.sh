@@ -24,7 +24,7 @@ if dpkg-query -W -f='${Status}' tq8615 2>/dev/null | grep -q 'install ok install
 fi
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get install -y -qq "./$deb" >/dev/null
-trap '$sudo apt-get remove -y -qq tq8615 >/dev/null' EXIT
+trap '$sudo apt-get purge -y -qq tq8615 >/dev/null' EXIT
 ( cd / && command -v tq8615-cli && tq8615-cli --version && tq8615 --version )
 dpkg -L tq8615 | grep -q '^/usr/lib/udev/rules.d/60-tq8615-cable.rules$'
 echo "package.sh: $deb installs, runs and is removed again"

@@ -47,9 +47,9 @@ void drawWaves(QPainter& p, QPointF tip)
 {
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 3; ++i) {
-        const qreal r = 22 + i * 18;
+        const qreal r = 16 + i * 12;
         QPen pen(QColor(0xcf, 0xea, 0xff, 240 - i * 60));
-        pen.setWidthF(9 - i * 1.5);
+        pen.setWidthF(8 - i * 1.5);
         pen.setCapStyle(Qt::RoundCap);
         p.setPen(pen);
         const QRectF box(tip.x() - r, tip.y() - r, 2 * r, 2 * r);
@@ -104,6 +104,10 @@ void drawIcon(QPainter& p)
 {
     p.setRenderHint(QPainter::Antialiasing);
     drawTile(p);
+    // The radio and its waves a little smaller than the tile, so the waves stay on it.
+    p.translate(kCanvas / 2.0, kCanvas / 2.0);
+    p.scale(0.88, 0.88);
+    p.translate(-kCanvas / 2.0, -kCanvas / 2.0);
     drawWaves(p, QPointF(108, 44));
     drawRadio(p);
 }
