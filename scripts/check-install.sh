@@ -89,15 +89,16 @@ if [ "$gui" = "ON" ]; then
   # On a display, the window title shows that the file given on the command line is open.
   if command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null; then
     # Open to every client (-ac), so that the user nobody may draw on it too.
-    HOME="$home" AS_USER="${as_user[*]}" xvfb-run -a -s "-ac -screen 0 1280x1024x24" sh -c '
-        $AS_USER "$1" "$2" >/dev/null 2>&1 & pid=$!
+    HOME="$home" AS_USER="${as_user[*]}" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-ac -screen 0 1280x1024x24" sh -c '
+        $AS_USER "$1" "$2" >"$4" 2>&1 & pid=$!
         for i in $(seq 1 40); do
           xwininfo -root -tree > "$3"
           grep -q "radio.dat\]" "$3" && break
           sleep 0.5
         done
-        kill $pid' sh "$prefix/bin/tq8615" "$work/radio.dat" "$work/windows.txt"
-    grep -q "radio.dat\]" "$work/windows.txt" || fail "no window shows radio.dat: $(grep -i tq8615 "$work/windows.txt")"
+        kill $pid' sh "$prefix/bin/tq8615" "$work/radio.dat" "$work/windows.txt" "$work/app-x.log"
+    grep -q "radio.dat\]" "$work/windows.txt" ||
+      fail "no window shows radio.dat: $(grep -i tq8615 "$work/windows.txt"; cat "$work/app-x.log")"
   else
     echo "check-install: no xvfb-run/xwininfo; the window title was not checked"
   fi
