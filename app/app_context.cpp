@@ -6,7 +6,7 @@ namespace tq8615::app {
 
 AppContext::AppContext(SettingsPaths settingsPaths, int languageIndex, MessageBoxInterface& messageBoxes)
     : paths(std::move(settingsPaths)), language(paths.languageFolder(), languageIndex),
-      document(paths.programFolder.toStdString()), boxes(messageBoxes), listPorts(SystemPortNames)
+      document(paths.programFolder.toStdString()), boxes(messageBoxes), listPorts(SystemPortChoices)
 {
 }
 

@@ -12,7 +12,7 @@
 
 namespace tq8615::app {
 
-int RunApplication(QApplication& application)
+int RunApplication(QApplication& application, const QString& dataFile)
 {
     QtMessageBox boxes;
     StartupOptions options;
@@ -27,6 +27,8 @@ int RunApplication(QApplication& application)
     QObject::connect(splash, &frmSplash::finished, [&] {
         mainWindow = std::make_unique<frmMain>(*context);
         mainWindow->show();
+        if (!dataFile.isEmpty())
+            mainWindow->openDataFile(dataFile);
     });
     splash->show();
     // The program ends when the main window closes, not when the splash does.

@@ -45,7 +45,8 @@ FrmComSet::FrmComSet(const Language& language, QString& comPort, QString mysetup
     connect(Combo1, &QComboBox::currentTextChanged, this,
             [this](const QString& text) { portId_ = text.trimmed(); });
 
-    ReShowComPortTimer.setInterval(3000);
+    // Twice a second, so a cable plugged in shows up before the user looks for it.
+    ReShowComPortTimer.setInterval(500);
     connect(&ReShowComPortTimer, &QTimer::timeout, this, &FrmComSet::ReShowComPortTimer_Timer);
     ReShowComPortTimer.start();
     connect(this, &QDialog::finished, &ReShowComPortTimer, &QTimer::stop);
@@ -78,8 +79,14 @@ void FrmComSet::fill(const QString& wanted)
         Combo1->clear();
         Combo1->addItems(ports);
     }
-    if (!wanted.isEmpty() && ports.contains(wanted)) {
-        Combo1->setCurrentIndex(static_cast<int>(ports.indexOf(wanted)));
+    // The port as listed, or the listed stable name of the same device ("ttyUSB0" chosen
+    // before is offered as its /dev/serial/by-id name, and OK remembers that).
+    qsizetype listed = wanted.isEmpty() ? -1 : ports.indexOf(wanted);
+    for (qsizetype i = 0; listed < 0 && !wanted.isEmpty() && i < ports.size(); ++i)
+        if (SamePort(ports.at(i), wanted))
+            listed = i;
+    if (listed >= 0) {
+        Combo1->setCurrentIndex(static_cast<int>(listed));
     } else if (IsPortPresent(wanted, ports)) {
         Combo1->setEditText(wanted);  // a typed device path that still exists
     } else if (!ports.isEmpty()) {

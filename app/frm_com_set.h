@@ -31,7 +31,7 @@ public:
     QTimer ReShowComPortTimer;
 
     QString PortID() const { return portId_; }
-    // One tick of the refresh timer (the timer calls it every 3 seconds).
+    // One tick of the refresh timer (the timer calls it twice a second).
     void ReShowComPortTimer_Timer();
 
 private:

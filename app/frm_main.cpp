@@ -521,14 +521,14 @@ bool frmMain::mnuFileOpen_Click()
     if (runActive() || !offerSave(ctx_.language.text(BuiltinText::UnsavedPrompt), true))
         return false;
     const QString path = ctx_.dialogs.openPath(this, history_.startFolder(currentFile()), fileFilter());
-    return !path.isEmpty() && openFile(path);
+    return !path.isEmpty() && openDataFile(path);
 }
 
 bool frmMain::openRecent(const QString& path)
 {
     if (runActive() || !offerSave(ctx_.language.text(BuiltinText::UnsavedPrompt), true))
         return false;
-    if (openFile(path))
+    if (openDataFile(path))
         return true;
     // A file that is gone leaves the list; one that could not be read stays for another try.
     if (!QFileInfo::exists(path)) {
@@ -538,7 +538,7 @@ bool frmMain::openRecent(const QString& path)
     return false;
 }
 
-bool frmMain::openFile(const QString& path)
+bool frmMain::openDataFile(const QString& path)
 {
     if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
         return false;

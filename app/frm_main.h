@@ -46,6 +46,8 @@ public:
     bool mnuFileOpen_Click();
     // File > Recent Files: opens one of them, as Open does with a chosen file.
     bool openRecent(const QString& path);
+    // Opens a data file without asking for it (a file given on the command line).
+    bool openDataFile(const QString& path);
     bool mnuFileSave_Click();    // true when the data was saved
     bool mnuFileSaveAs_Click();
     void mnuFileExit_Click();
@@ -89,7 +91,6 @@ private:
     // Gives the window this outer frame, as far as its frame margins are known yet.
     void placeFrame(const QRect& frame);
     QMargins frameMarginsNow() const;
-    bool openFile(const QString& path);
     QString currentFile() const;  // empty while the data has no file
     void rememberFile();
     void updateRecentMenu();

@@ -62,11 +62,12 @@ QString Language::text(BuiltinText text) const
 
 QString Language::text(const Message& message) const
 {
-    if (message.langKey != TextKey{})
-        return LangText(message.langKey);
-    if (index_ == Chinese && !message.chinese.empty())
-        return QString::fromStdString(message.chinese);
-    return QString::fromStdString(message.english);
+    const QString own = QString::fromStdString(
+        index_ == Chinese && !message.chinese.empty() ? message.chinese : message.english);
+    if (message.langKey == TextKey{})
+        return own;
+    const QString text = LangText(message.langKey);
+    return own.isEmpty() ? text : text + QStringLiteral("\n\n") + own;
 }
 
 QFont Language::windowFont(const QFont& fallback) const

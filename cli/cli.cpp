@@ -57,6 +57,8 @@ void StderrSink::show(const Message& message)
     std::string text = keyed ? EnglishText(message.langKey) : message.english;
     if (text.empty())
         text = "message " + KeyText(message.langKey);
+    if (keyed && !message.english.empty())
+        text += "\n" + message.english;
     std::cerr << text << '\n';
 }
 

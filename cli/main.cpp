@@ -17,7 +17,8 @@ void PrintOverview(std::ostream& out)
     out << "usage: tq8615-cli COMMAND [ARGS]\n\ncommands:\n";
     for (const Command& c : Commands())
         out << "  " << c.usage << "\n      " << c.summary << '\n';
-    out << "\n'tq8615-cli COMMAND --help' describes one command. Exit status 0 on success.\n";
+    out << "\n'tq8615-cli COMMAND --help' describes one command; 'tq8615-cli --version' prints the\n"
+           "version. Exit status 0 on success.\n";
 }
 
 }  // namespace
@@ -28,6 +29,10 @@ int main(int argc, char** argv)
     if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
         PrintOverview(words.empty() ? std::cerr : std::cout);
         return words.empty() ? 2 : 0;
+    }
+    if (words[0] == "--version" || words[0] == "-v") {
+        std::cout << "tq8615-cli " << TQ8615_VERSION << '\n';
+        return 0;
     }
     for (const Command& command : Commands()) {
         if (words[0] != command.name)

@@ -33,7 +33,7 @@ bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddres
     vars_.CurrentAddress = firstAddress - kBlockSize;  // the first advance gives firstAddress
     vars_.LinkState = LinkState::Idle;
     if (!port_.open()) {
-        ui_.show(Message::Key(TextKey::PortError));
+        ui_.show(port_.openFailureMessage());
         vars_.RunKind = RunKind::None;
         return false;
     }

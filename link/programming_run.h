@@ -92,7 +92,7 @@ Q_SIGNALS:
 
 private:
     // The start every run shares: no run active, its kind and address range set, the port
-    // open (text 2002 when it does not open).
+    // open (text 2002 and the cause when it does not open).
     bool begin(RunKind kind, int32_t firstAddress, int32_t endAddress);
     // The read or write question; Cancel ends the run before anything was sent.
     bool confirmStart(const Message& prompt);

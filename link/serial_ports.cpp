@@ -1,5 +1,6 @@
 #include "link/serial_ports.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -57,6 +58,49 @@ QStringList SystemPortNames()
         names.append(info.portName());
     SortPortNames(names);
     return names;
+}
+
+namespace {
+
+// The device a port name leads to, symbolic links resolved; empty when it does not exist.
+QString DeviceOf(const QString& port)
+{
+    if (port.isEmpty())
+        return {};
+    const QString path = port.contains(QLatin1Char('/')) ? port : QStringLiteral("/dev/") + port;
+    return QFileInfo(path).canonicalFilePath();
+}
+
+}  // namespace
+
+QString StablePortName(const QString& port, const QString& folder)
+{
+    const QString device = DeviceOf(port);
+    if (device.isEmpty())
+        return port;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name)) {
+        const QString path = dir.filePath(name);
+        if (QFileInfo(path).canonicalFilePath() == device)
+            return path;
+    }
+    return port;
+}
+
+bool SamePort(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QString device = DeviceOf(a);
+    return !device.isEmpty() && device == DeviceOf(b);
+}
+
+QStringList SystemPortChoices()
+{
+    QStringList choices;
+    for (const QString& name : SystemPortNames())
+        choices.append(StablePortName(name));
+    return choices;
 }
 
 QString FirstPort(const QStringList& available) { return available.isEmpty() ? QString() : available.first(); }

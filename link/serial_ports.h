@@ -12,6 +12,19 @@ namespace tq8615 {
 QStringList SystemPortNames();
 void SortPortNames(QStringList& names);
 
+// Where the system keeps names of USB serial adapters that survive re-plugging
+// (/dev/serial/by-id/usb-1a86_USB_Serial-if00-port0 for whatever ttyUSB it became).
+inline constexpr const char* kStablePortFolder = "/dev/serial/by-id";
+
+// The stable name of `port` ("ttyUSB0" or a device path) in `folder`, or `port` itself when
+// it has none.
+QString StablePortName(const QString& port, const QString& folder = QString::fromLatin1(kStablePortFolder));
+// True when the two names lead to the same device (a stable name and its ttyUSB name).
+bool SamePort(const QString& a, const QString& b);
+// The ports the port window offers: SystemPortNames(), each by its stable name where it
+// has one, so the choice survives re-plugging.
+QStringList SystemPortChoices();
+
 // The first of the listed ports, or an empty text when there is none.
 QString FirstPort(const QStringList& available);
 // True when `port` is one of the listed ports, or a device path that exists.

@@ -23,13 +23,16 @@ bool SerialPortTransport::open()
     if (port_.isOpen())
         port_.close();
     lastError_.clear();
+    openFailure_ = {};
     if (portName_.isEmpty()) {
         lastError_ = QStringLiteral("no port chosen");
+        openFailure_ = DiagnosePortOpen(portName_, lastError_);
         return false;
     }
     port_.setPortName(portName_);
     if (!port_.open(QIODevice::ReadWrite)) {
         lastError_ = port_.errorString();
+        openFailure_ = DiagnosePortOpen(portName_, lastError_);
         return false;
     }
     const bool set = port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8)
@@ -38,6 +41,7 @@ bool SerialPortTransport::open()
     if (!set) {
         lastError_ = port_.errorString();
         port_.close();
+        openFailure_ = {PortOpenCause::Other, portName_, {}, false, {}, 0, lastError_};
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 // The programming line on a real serial port (or a pseudo-terminal) through QSerialPort.
+#include "link/port_open_failure.h"
 #include "link/transport.h"
 
 #include <QSerialPort>
@@ -14,6 +15,9 @@ public:
     void setPortName(const QString& portName) { portName_ = portName; }
     QString portName() const { return portName_; }
     QString lastError() const { return lastError_; }
+    // Why the last open() failed, looked up on the device itself.
+    const PortOpenFailure& openFailure() const { return openFailure_; }
+    Message openFailureMessage() const override { return PortOpenMessage(openFailure_); }
 
     bool open() override;
     bool isOpen() const override { return port_.isOpen(); }
@@ -29,6 +33,7 @@ private:
     QSerialPort port_;
     QString portName_;
     QString lastError_;
+    PortOpenFailure openFailure_;
 };
 
 }  // namespace tq8615

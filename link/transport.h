@@ -1,6 +1,8 @@
 #pragma once
 // What the programming run needs from a serial line. The QSerialPort adapter is one
 // implementation; tests use a scripted fake.
+#include "model/messages.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -15,6 +17,8 @@ public:
     // Opens the line with the programming settings (9600 baud, 8N1, no flow control);
     // an open line is closed and opened again.
     virtual bool open() = 0;
+    // After open() failed: what to tell the user.
+    virtual Message openFailureMessage() const { return Message::Key(TextKey::PortError); }
     virtual bool isOpen() const = 0;
     virtual void close() = 0;
     // Empties the input and output buffers.

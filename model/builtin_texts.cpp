@@ -1,14 +1,14 @@
 #include "model/builtin_texts.h"
 
-#include <array>
 #include <cstddef>
+#include <iterator>
 
 namespace tq8615 {
 
 namespace {
 
 // In the order of BuiltinText.
-constexpr std::array<TextPair, 48> kPairs = {{
+constexpr TextPair kPairs[] = {
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -63,8 +63,33 @@ constexpr std::array<TextPair, 48> kPairs = {{
      "停止写入？\r\n对讲机中将有部分新数据和部分旧数据；请重新写入以完成。"},
     {"&Recent Files", "最近的文件(&R)"},
     {"&Clear List", "清除列表(&C)"},
-}};
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::ClearRecentFiles) + 1,
+    {"No serial port is chosen. Choose the programming cable's port in Settings > COM Port.",
+     "未选择串口。请在“设置 > 通讯端口”中选择写频线所在的串口。"},
+    {"%1 is not there: the programming cable was unplugged, or its adapter is not connected.\n"
+     "Plug the cable in; if its port got a new name, choose it again in Settings > COM Port.",
+     "%1 不存在：写频线已拔出，或其转换器未连接。\n"
+     "请插好写频线；如果串口名称有变化，请在“设置 > 通讯端口”中重新选择。"},
+    {"Permission denied: %1 belongs to the group \"%2\", and this user is not a member.\n"
+     "Add yourself to the group with\n    sudo usermod -aG %2 $USER\n"
+     "then log out and log in again: a new group counts only after a new login.",
+     "权限不足：%1 属于用户组“%2”，当前用户不是该组成员。\n"
+     "请用以下命令将自己加入该组：\n    sudo usermod -aG %2 $USER\n"
+     "然后注销并重新登录：新加入的用户组要在重新登录后才生效。"},
+    {"Permission denied: %1 belongs to the group \"%2\". This user is already in that group, "
+     "but the change counts only after a new login: log out and log in again.",
+     "权限不足：%1 属于用户组“%2”。当前用户已加入该组，但要在重新登录后才生效：请注销并重新登录。"},
+    {"Permission denied: this user may not open %1.\n"
+     "Ask the administrator to give the user access to the port.",
+     "权限不足：当前用户无权打开 %1。\n请联系管理员为该用户开放此串口的权限。"},
+    {"%1 is busy: another program holds it. Close that program and try again.\n"
+     "The modem manager (ModemManager) probes USB serial adapters for a while after they are "
+     "plugged in; the udev rule installed with this program keeps it away from programming cables.",
+     "%1 正被其他程序占用。请关闭该程序后重试。\n"
+     "ModemManager 会在 USB 串口转换器插入后探测它一段时间；本程序安装的 udev 规则可使其不再占用写频线。"},
+    {"%1 is busy: %2 (process %3) holds it. Close that program and try again.",
+     "%1 正被 %2（进程 %3）占用。请关闭该程序后重试。"},
+};
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::PortBusyBy) + 1,
               "one pair for every built-in text");
 
 }  // namespace

@@ -18,6 +18,9 @@ enum class BuiltinText {
     PasswordRefused, ReadCancelled, WriteCancelled, WriteCancelledPartway, StopWriteQuestion,
     // The File menu's list of recently used data files.
     RecentFiles, ClearRecentFiles,
+    // Why the serial port did not open and what to do; %1 is the port, %2 the group or the
+    // program holding it, %3 that program's process number.
+    PortNotChosen, PortMissing, PortDenied, PortDeniedRelogin, PortDeniedNoGroup, PortBusy, PortBusyBy,
 };
 
 struct TextPair {

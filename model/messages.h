@@ -13,8 +13,10 @@ struct Message {
     enum class Icon { None, Information, Warning, Error };
     Icon icon = Icon::None;
     TextKey langKey{};        // set: the text is the language file's text of this key
-    std::string english;      // a fixed text, or the English element of a built-in pair
-    std::string chinese;      // the Chinese element of a built-in pair; empty for fixed texts
+    // A fixed text, or a built-in pair. With langKey set: an optional detail that follows
+    // the language file's text (a cause and what to do about it).
+    std::string english;
+    std::string chinese;      // the Chinese element of a pair; empty for fixed texts
 
     static Message Fixed(std::string text, Icon icon = Icon::None) { return {icon, {}, std::move(text), {}}; }
     // A built-in text, followed in both languages by `detail` (a path, a list of channels).
@@ -24,6 +26,11 @@ struct Message {
         return {icon, {}, pair.english + detail, pair.chinese + detail};
     }
     static Message Key(TextKey key, Icon icon = Icon::Warning) { return {icon, key, {}, {}}; }
+    // The language file's text of `key`, then `detail` in the same language.
+    static Message KeyFollowedBy(TextKey key, const Message& detail, Icon icon = Icon::Warning)
+    {
+        return {icon, key, detail.english, detail.chinese};
+    }
     bool operator==(const Message&) const = default;
 };
 

@@ -8,7 +8,10 @@ packages=(
   qt6-base-dev qt6-serialport-dev libgl-dev qt6-translations-l10n
   libgtest-dev
   fonts-wqy-microhei
-  xvfb xauth
+  xvfb xauth x11-utils
+  qt6-svg-dev
+  desktop-file-utils appstream
+  dpkg-dev file
 )
 
 missing=()

@@ -98,6 +98,11 @@ TEST(Cli, Help)
     Result one = RunCli("decode --help");
     EXPECT_EQ(one.status, 0);
     EXPECT_NE(one.output.find("--band"), std::string::npos);
+    for (const char* option : {"--version", "-v"}) {
+        Result version = RunCli(option);
+        EXPECT_EQ(version.status, 0) << option;
+        EXPECT_EQ(version.output, "tq8615-cli " TQ8615_VERSION "\n") << option;
+    }
 }
 
 TEST(Cli, OutputThatIsTheInputIsRefused)

@@ -8,6 +8,7 @@
 #include "app/language.h"
 #include "app/settings.h"
 
+#include "link/serial_ports.h"
 #include "model/freq_codec.h"
 
 #include <QAction>
@@ -132,7 +133,9 @@ private Q_SLOTS:
     void bandChange_data();
     void bandChange();
     void languageSwitchReappliesTexts();
+    void openDataFileAsksNothing();
     void portWindowFollowsPortList();
+    void portWindowOffersTheStableName();
     void viewToggles();
 };
 
@@ -643,7 +646,8 @@ void AppMainWindowTest::portWindowFollowsPortList()
     const QString mysetup = h.ctx->paths.mysetupPath();
     FrmComSet dlg(h.ctx->language, comPort, mysetup, [&] { return ports; });
     QVERIFY(dlg.ReShowComPortTimer.isActive());
-    QCOMPARE(dlg.ReShowComPortTimer.interval(), 3000);
+    // A cable plugged in appears within a second.
+    QVERIFY(dlg.ReShowComPortTimer.interval() <= 1000);
     QCOMPARE(dlg.Combo1->count(), 2);
     QCOMPARE(dlg.Combo1->currentText(), QStringLiteral("ttyUSB1"));
 
@@ -674,6 +678,64 @@ void AppMainWindowTest::portWindowFollowsPortList()
     again.CommandCancel->click();
     QCOMPARE(comPort, QStringLiteral("ttyUSB2"));
     QCOMPARE(ReadSetup(mysetup).comPort, QStringLiteral("ttyUSB2"));
+}
+
+// A data file named on the command line opens straight away: no save question, no dialog.
+void AppMainWindowTest::openDataFileAsksNothing()
+{
+    Harness h;
+    loadSample(h.doc().Model);
+    const QString path = h.config.filePath(QStringLiteral("given.dat"));
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString&) { return path; };
+    QVERIFY(h.window->mnuFileSaveAs_Click());
+    h.boxes.answers = answers({Answer::Ok});
+    h.window->mnuFileNew_Click();
+    const qsizetype shownBefore = h.boxes.texts().size();
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&) {
+        [] { QFAIL("no open dialog for a named file"); }();
+        return QString();
+    };
+    QVERIFY(h.window->openDataFile(path));
+    // Whatever the grid reports about the data, nothing is asked.
+    for (qsizetype i = shownBefore; i < h.boxes.shown.size(); ++i)
+        QCOMPARE(h.boxes.shown[i].buttons, Buttons::Ok);
+    QVERIFY(!h.window->isUntitled());
+    QVERIFY(h.window->windowTitle().endsWith(path + QLatin1Char(']')));
+    QCOMPARE(GridModel(*h.window)->cellText(1, 2), QStringLiteral("146.10000"));
+
+    const qsizetype shownOpen = h.boxes.shown.size();
+    QVERIFY(!h.window->openDataFile(h.config.filePath(QStringLiteral("missing.dat"))));
+    QCOMPARE(h.boxes.texts().size(), shownOpen + 1);
+    QVERIFY(!h.window->isUntitled());
+}
+
+// A port with a name under /dev/serial/by-id is offered and kept by that name, so the
+// choice survives the adapter coming back as another ttyUSB.
+void AppMainWindowTest::portWindowOffersTheStableName()
+{
+    Harness h;
+    QTemporaryDir dev;
+    QVERIFY(dev.isValid());
+    const QString device = dev.filePath(QStringLiteral("ttyUSB3"));
+    {
+        QFile f(device);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(dev.path()).mkpath(QStringLiteral("serial/by-id")));
+    const QString stable = dev.filePath(QStringLiteral("serial/by-id/usb-Prolific_USB-Serial_Controller-if00-port0"));
+    QVERIFY(QFile::link(device, stable));
+    QCOMPARE(StablePortName(device, dev.filePath(QStringLiteral("serial/by-id"))), stable);
+
+    const QStringList ports{QStringLiteral("ttyS0"), stable};
+    QString comPort = device;  // chosen before by its ttyUSB name
+    const QString mysetup = h.ctx->paths.mysetupPath();
+    FrmComSet dlg(h.ctx->language, comPort, mysetup, [&] { return ports; });
+    QCOMPARE(dlg.Combo1->currentText(), stable);
+    dlg.ReShowComPortTimer_Timer();
+    QCOMPARE(dlg.PortID(), stable);
+    dlg.CommandOK->click();
+    QCOMPARE(comPort, stable);
+    QCOMPARE(ReadSetup(mysetup).comPort, stable);
 }
 
 void AppMainWindowTest::viewToggles()

@@ -135,7 +135,12 @@ void AppRadioTest::missingPortReportsAndDoesNotStart()
     h.ctx->comPort = QStringLiteral("/dev/does-not-exist");
     h.window->MnuProWrite_Click();
     QVERIFY(!h.window->runActive());
-    QCOMPARE(h.boxes.texts(), QStringList{h.ctx->language.LangText(2002)});
+    // Text 2002, then what went wrong and what to do.
+    const QStringList texts = h.boxes.texts();
+    QCOMPARE(texts.size(), 1);
+    QVERIFY(texts.front().startsWith(h.ctx->language.LangText(2002) + QStringLiteral("\n\n")));
+    QVERIFY(texts.front().contains(QStringLiteral("/dev/does-not-exist is not there")));
+    QVERIFY(texts.front().contains(QStringLiteral("unplugged")));
 }
 
 // The progress window's Cancel, pressed once the progress passes `percent`.
