@@ -162,6 +162,8 @@ int main(int argc, char** argv)
             w.hide();
             // The menus, opened one by one.
             for (QMenu* menu : w.findChildren<QMenu*>()) {
+                if (menu->objectName().isEmpty())
+                    continue;  // the toolbar's own overflow menu
                 menu->adjustSize();
                 const QString name = QStringLiteral("menu_") + menu->objectName() + QLatin1Char('_') + suffix;
                 ok &= menu->grab().save(QDir(out).filePath(name + QStringLiteral(".png")));
