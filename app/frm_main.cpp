@@ -11,6 +11,7 @@
 #include "language.h"
 #include "message_box.h"
 #include "tool_icons.h"
+#include "undo_actions.h"
 #include "window_geometry.h"
 
 #include <QAction>
@@ -74,7 +75,10 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     buildCentral();
     buildStatusBar();
     // Whatever an editor stores is shown at once.
-    connect(&ctx_.events, &ModelEvents::modelChanged, this, &frmMain::ShowListByData);
+    connect(&ctx_.events, &ModelEvents::modelChanged, this, [this] {
+        ShowListByData();
+        undo_->record(editorCommand_);
+    });
 
     // Form_Load
     ApplyLanguage(this, ctx_.language);
@@ -110,6 +114,9 @@ void frmMain::buildMenus()
     command(addItem(MnuModel, QStringLiteral("MnuModelInfo"), TextKey::MenuModelInfo), &frmMain::MnuModelInfo_Click);
 
     mnuEdit = addMenu(bar, QStringLiteral("mnuEdit"), TextKey::MenuEdit);
+    undo_ = new UndoActions(ctx_.document.Model, ctx_.language, mnuEdit, this);
+    connect(undo_, &UndoActions::modelRestored, this, &frmMain::ShowListByData);
+    mnuEdit->addSeparator();
 
     QMenu* MnuSet = addMenu(bar, QStringLiteral("MnuSet"), TextKey::MenuSettings);
     MnuSetCom = addItem(MnuSet, QStringLiteral("MnuSetCom"), TextKey::MenuComPort);
@@ -309,6 +316,7 @@ void frmMain::Form_ReLoad()
 {
     ApplyLanguage(this, ctx_.language);
     updateRecentMenu();
+    undo_->retranslate();
     gridModel->languageChanged();
     LoadShowTree();
     ShowListByData();
@@ -356,6 +364,7 @@ void frmMain::openEditor(const EditorEntry& editor)
 {
     if (runActive())
         return;
+    editorCommand_ = StripMnemonic(ctx_.language.LangText(editor.menuText));
     const std::unique_ptr<QDialog> window = editor.make(ctx_, this);
     ctx_.dialogs.run(*window);
 }
@@ -429,8 +438,10 @@ void frmMain::copyChannel(int row)
 void frmMain::cutChannel(int row)
 {
     copyChannel(row);
-    if (ChannelClipboard.ChannelInUse == 1)
+    if (ChannelClipboard.ChannelInUse == 1) {
         ctx_.document.Model.DeleteChannel(row);
+        undo_->record(ctx_.language.text(BuiltinText::CutChannels));
+    }
     ReShowGrid(row);
 }
 
@@ -450,6 +461,7 @@ void frmMain::pasteChannel(int row)
         else
             list.AppendChannel(copy);
     }
+    undo_->record(ctx_.language.text(BuiltinText::PasteChannels));
     ReShowGrid(row);
 }
 
@@ -513,6 +525,7 @@ void frmMain::newModel(bool initialize)
                                       Buttons::OkCancel) != Answer::Ok)
         return;
     ctx_.document.BuildDefaultModel(ctx_.document.Model.Band.BandPlanIndex);
+    undo_->reset();
     ShowListByData();
 }
 
@@ -543,6 +556,7 @@ bool frmMain::openDataFile(const QString& path)
     if (!ctx_.document.OpenDataFile(path.toStdString(), *sink_))
         return false;
     rememberFile();
+    undo_->reset();
     LoadShowTree();
     ShowListByData();
     return true;
@@ -633,6 +647,7 @@ void frmMain::MnuModelInfo_Click()
     if (ctx_.dialogs.run(dlg) != QDialog::Accepted || dlg.confirmedBand() < 0)
         return;
     ctx_.document.BuildDefaultModel(dlg.confirmedBand());
+    undo_->reset();
     ShowListByData();
 }
 
@@ -677,6 +692,7 @@ void frmMain::mnuProRead_Click()
         return;
     radio_.startRead(ctx_.comPort, [this](int band, RadioImage& image) {
         ctx_.document.AcceptRadioRead(band, image, *sink_);
+        undo_->reset();
         LoadShowTree();
         ShowListByData();
     });

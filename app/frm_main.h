@@ -28,6 +28,7 @@ namespace tq8615::app {
 struct AppContext;
 struct EditorEntry;
 class BoxMessageSink;
+class UndoActions;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
@@ -113,6 +114,8 @@ private:
     QMargins assumedMargins_;    // ... and the frame margins known then
     ChannelRecord ChannelClipboard;
     bool clipboardHasData_ = false;
+    UndoActions* undo_ = nullptr;
+    QString editorCommand_;  // the editor open now, as Undo names its change
 
     QTreeWidget* tvTreeView = nullptr;
     QTableView* MSFlexGrid1 = nullptr;

@@ -88,8 +88,12 @@ constexpr TextPair kPairs[] = {
      "ModemManager 会在 USB 串口转换器插入后探测它一段时间；本程序安装的 udev 规则可使其不再占用写频线。"},
     {"%1 is busy: %2 (process %3) holds it. Close that program and try again.",
      "%1 正被 %2（进程 %3）占用。请关闭该程序后重试。"},
+    {"&Undo %1", "撤销%1(&U)"},
+    {"&Redo %1", "重做%1(&R)"},
+    {"Cut Channels", "剪切信道"},
+    {"Paste Channels", "粘贴信道"},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::PortBusyBy) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::PasteChannels) + 1,
               "one pair for every built-in text");
 
 }  // namespace

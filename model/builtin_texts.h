@@ -21,6 +21,8 @@ enum class BuiltinText {
     // Why the serial port did not open and what to do; %1 is the port, %2 the group or the
     // program holding it, %3 that program's process number.
     PortNotChosen, PortMissing, PortDenied, PortDeniedRelogin, PortDeniedNoGroup, PortBusy, PortBusyBy,
+    // Edit > Undo and Redo, %1 the command; the commands of the channel grid.
+    UndoCommand, RedoCommand, CutChannels, PasteChannels,
 };
 
 struct TextPair {

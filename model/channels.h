@@ -71,6 +71,8 @@ struct ChannelTable {
     bool ChannelExists(int number) const { return FindChannel(number) >= 0; }
     void DeleteChannel(int number);
     bool AppendChannel(const ChannelRecord& record);  // false when the list is full
+
+    bool operator==(const ChannelTable&) const = default;
 };
 
 ChannelRecord NewChannelRecord(int number);

@@ -7,6 +7,8 @@
 #include "app/profile_file.h"
 #include "app/language.h"
 #include "app/settings.h"
+#include "app/editor_list.h"
+#include "editors/frm_option.h"
 
 #include "link/serial_ports.h"
 #include "model/freq_codec.h"
@@ -123,6 +125,7 @@ private Q_SLOTS:
     void gridShowsSample();
     void gridColoursAndHeaders();
     void copyCutPaste();
+    void undoAndRedoFollowTheGridAndTheEditors();
     void copyCutPasteIgnoredOutsideBandPlan0();
     void fileCommandPrompts_data();
     void fileCommandPrompts();
@@ -313,6 +316,63 @@ void AppMainWindowTest::copyCutPaste()
     key(4, Qt::Key_V);
     QCOMPARE(list.FindChannel(4), -1);
     QCOMPARE(GridModel(*h.window)->cellText(4, 1), QString());
+}
+
+// Every change of the grid and of an editor can be taken back and done again; undoing back
+// to the data as saved leaves it unmodified.
+void AppMainWindowTest::undoAndRedoFollowTheGridAndTheEditors()
+{
+    Harness h;
+    frmMain& w = *h.window;
+    SelectBandPlan(h.doc().Model.Band, 0);
+    loadSample(h.doc().Model);
+    const QString path = h.config.filePath(QStringLiteral("undo.dat"));
+    h.ctx->dialogs.savePath = [&](QWidget*, const QString&, const QString&) { return path; };
+    QVERIFY(w.mnuFileSaveAs_Click());
+    QVERIFY(w.openDataFile(path));  // a model replaced as a whole starts a new history
+    const EditingModel saved = h.doc().Model;
+    QAction* undo = Child(w, "mnuEditUndo");
+    QAction* redo = Child(w, "mnuEditRedo");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    QCOMPARE(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::Key_Y)));
+    QVERIFY(redo->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
+
+    QTableView* view = Grid(w);
+    auto key = [&](int row, Qt::Key k) {
+        view->setCurrentIndex(view->model()->index(row - 1, 1));
+        QTest::keyClick(view, k, Qt::ControlModifier);
+    };
+    key(1, Qt::Key_C);
+    key(4, Qt::Key_V);
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Paste Channels"));
+    QVERIFY(h.doc().IsModelModified());
+    const EditingModel pasted = h.doc().Model;
+
+    undo->trigger();
+    QVERIFY(h.doc().Model == saved);
+    QVERIFY(!h.doc().IsModelModified());
+    QCOMPARE(GridModel(w)->cellText(4, 1), QString());
+    QCOMPARE(redo->text(), QStringLiteral("&Redo Paste Channels"));
+    redo->trigger();
+    QVERIFY(h.doc().Model == pasted);
+    QVERIFY(!GridModel(w)->cellText(4, 1).isEmpty());
+    QVERIFY(!redo->isEnabled());
+
+    // An editor's OK is one step, named after the editor.
+    h.ctx->dialogs.run = [](QDialog& d) {
+        auto& dlg = dynamic_cast<FrmOption&>(d);
+        dlg.WorkingCopy.KeyBeep = static_cast<int16_t>(dlg.WorkingCopy.KeyBeep == 1 ? 2 : 1);
+        Child<QPushButton>(dlg, "CommandOK")->click();
+        return dlg.result();
+    };
+    w.openEditor(EditorList().front());
+    QCOMPARE(undo->text(), QStringLiteral("&Undo Optional Features"));
+    undo->trigger();
+    QVERIFY(h.doc().Model == pasted);
+    undo->trigger();
+    QVERIFY(h.doc().Model == saved);
+    QVERIFY(!undo->isEnabled());
 }
 
 void AppMainWindowTest::copyCutPasteIgnoredOutsideBandPlan0()
