@@ -97,10 +97,10 @@ void FrmCHEdit::buildControls()
         const ChannelField& f = FieldNamed(field);
         return combo(i, FieldItems(f.items, f.name, lang));
     };
-    const auto text = [&](int i, CharSet set) {
+    const auto text = [&](int i, CharSet set, bool moveOn = false) {
         auto* t = new QLineEdit(this);
         t->setObjectName(Indexed("Text1", i));
-        AttachTextRules(t, set);
+        AttachTextRules(t, set, moveOn);
         Text1[static_cast<std::size_t>(i)] = t;
         return t;
     };
@@ -126,8 +126,7 @@ void FrmCHEdit::buildControls()
     auto* names = new QHBoxLayout;
     const int boxWidth = fontMetrics().horizontalAdvance(QLatin1Char('W')) * 2 + 8;
     for (int k = 0; k < kNameBoxes; ++k) {
-        QLineEdit* box = text(kFirstNameBox + k, CharSet::NameLetter);
-        AttachTextRules(box, CharSet::NameLetter, true);
+        QLineEdit* box = text(kFirstNameBox + k, CharSet::NameLetter, true);
         box->setMaxLength(1);
         box->setFixedWidth(boxWidth);
         box->setAlignment(Qt::AlignCenter);
