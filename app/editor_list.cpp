@@ -2,6 +2,8 @@
 
 #include "app_context.h"
 
+#include "editors/frm_ch_edit.h"
+#include "editors/frm_key.h"
 #include "editors/frm_option.h"
 
 namespace tq8615::app {
@@ -19,8 +21,12 @@ std::unique_ptr<QDialog> make(AppContext& context, QWidget* parent)
 const std::vector<EditorEntry>& EditorList()
 {
     static const std::vector<EditorEntry> list = {
+        {QStringLiteral("mnuEditCH"), TextKey::MenuEditChannel, EditorMenu::Edit, QString(), TextKey{}, 0, true,
+         [](const AppContext&) { return true; }, make<FrmCHEdit>},
         {QStringLiteral("MnuViewSetMode"), TextKey::MenuOptions, EditorMenu::Edit, QStringLiteral("N4"),
          TextKey::OptionalFeatures, 1, false, [](const AppContext&) { return true; }, make<FrmOption>},
+        {QStringLiteral("MnuViewKey"), TextKey::MenuKeys, EditorMenu::Edit, QStringLiteral("N16"),
+         TextKey::KeyAssignment, 2, false, [](const AppContext&) { return true; }, make<FrmKey>},
     };
     return list;
 }

@@ -66,8 +66,11 @@ enum class TextSection { Other, Msg, Option };
     X(PowerHigh, Other, 1205) \
     X(OptSigOff, Other, 1206) \
     X(Reverse, Other, 1207) \
+    X(ShiftSimplex, Other, 1210) \
     X(Scramble, Other, 1213) \
     X(PowerMiddle, Other, 1221) \
+    X(ChannelEditCaption, Other, 1300) \
+    X(DcsInverted, Other, 1301) \
     X(ComPortCaption, Other, 1401) \
     X(ComPortLabel, Other, 1402) \
     X(ResetSettingsCaption, Other, 1411) \
@@ -113,6 +116,8 @@ enum class TextSection { Other, Msg, Option };
     X(PasswordLabel, Other, 3101) \
     X(KeyAssignment, Other, 5000) \
     X(MenuKeys, Other, 5002) \
+    X(ShortcutKeys, Other, 5007) \
+    X(KeyMode, Other, 5008) \
     X(OptionalFeatures, Other, 5021) \
     X(Dtmf, Other, 5023) \
     X(FiveTone, Other, 5025) \
@@ -155,6 +160,40 @@ enum class TextSection { Other, Msg, Option };
     X(ChannelOptionMode2, Other, 5348) \
     X(KnobVolume, Other, 5349) \
     X(KnobChannelFrequency, Other, 5350) \
+    X(LabelChannelLock, Other, 5400) \
+    X(LabelDisplayModeA, Other, 5401) \
+    X(LabelWorkModeA, Other, 5402) \
+    X(LabelChannelA, Other, 5403) \
+    X(LabelDisplayModeB, Other, 5404) \
+    X(LabelWorkModeB, Other, 5405) \
+    X(LabelChannelB, Other, 5406) \
+    X(LabelBacklight, Other, 5407) \
+    X(LabelDisplayDirection, Other, 5408) \
+    X(LabelMicKeyLight, Other, 5409) \
+    X(LabelKeyBeep, Other, 5410) \
+    X(LabelVolume, Other, 5411) \
+    X(LabelSpeaker, Other, 5412) \
+    X(LabelTailFrequency, Other, 5413) \
+    X(LabelTailMode, Other, 5414) \
+    X(LabelAutoPowerOn, Other, 5415) \
+    X(LabelAutoPowerOff, Other, 5416) \
+    X(LabelPowerOnReset, Other, 5417) \
+    X(LabelSquelchLevelA, Other, 5418) \
+    X(LabelSquelchLevelB, Other, 5419) \
+    X(LabelScanMode, Other, 5420) \
+    X(LabelScanResume, Other, 5421) \
+    X(LabelMainSubDisplay, Other, 5422) \
+    X(LabelChannelSetting, Other, 5423) \
+    X(LabelTimeOut, Other, 5424) \
+    X(LabelToneBurst, Other, 5425) \
+    X(LabelChannelStorage, Other, 5426) \
+    X(LabelSqlKey, Other, 5427) \
+    X(LabelVfoStep, Other, 5428) \
+    X(LabelKnobMode, Other, 5429) \
+    X(LabelTrfEnable, Other, 5430) \
+    X(PowerOnPasswordCheck, Other, 5431) \
+    X(PowerOnPasswordDigits, Other, 5432) \
+    X(PowerOnMessageLabel, Other, 5433) \
     X(CommBook, Other, 5804) \
     X(SaveFirstQuestion, Msg, 0x9001)
 

@@ -1,0 +1,90 @@
+#include "input_rules.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace tq8615::app {
+
+namespace {
+
+void FocusNext(QWidget* from)
+{
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QCoreApplication::sendEvent(from, &tab);
+}
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+class EnterFilter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress && IsEnter(static_cast<QKeyEvent*>(event))) {
+            FocusNext(static_cast<QWidget*>(watched));
+            return true;
+        }
+        return false;
+    }
+};
+
+class TextFilter : public QObject {
+public:
+    TextFilter(QLineEdit* box, CharSet set, bool moveOn) : QObject(box), box_(box), set_(set), moveOn_(moveOn) {}
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that gave the focus has placed the cursor.
+            QTimer::singleShot(0, box_, &QLineEdit::selectAll);
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnter(key)) {
+            FocusNext(box_);
+            return true;
+        }
+        if (key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
+            ((key->modifiers() & Qt::ControlModifier) &&
+             (key->key() == Qt::Key_X || key->key() == Qt::Key_C || key->key() == Qt::Key_V)))
+            return true;
+        const QString text = key->text();
+        if (text.size() != 1 || !text.at(0).isPrint() || (key->modifiers() & Qt::ControlModifier))
+            return false;  // Backspace, Delete, arrows and the like work as usual
+        if (text.at(0).unicode() > 127)
+            return true;
+        const char accepted = AcceptTyped(set_, static_cast<char>(text.at(0).unicode()));
+        if (accepted == '\0')
+            return true;
+        if (box_->maxLength() > 0 && box_->text().size() >= box_->maxLength() && !box_->hasSelectedText())
+            return true;
+        box_->insert(QString(QLatin1Char(accepted)));
+        if (moveOn_)
+            FocusNext(box_);
+        return true;
+    }
+
+private:
+    QLineEdit* box_;
+    CharSet set_;
+    bool moveOn_;
+};
+
+}  // namespace
+
+void EnterMovesOn(QWidget* control) { control->installEventFilter(new EnterFilter(control)); }
+
+void AttachTextRules(QLineEdit* box, CharSet set, bool moveOnAfterChar)
+{
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    // Neither a drop nor an input method may bring in what the keyboard rules refuse.
+    box->setAcceptDrops(false);
+    box->setAttribute(Qt::WA_InputMethodEnabled, false);
+    box->installEventFilter(new TextFilter(box, set, moveOnAfterChar));
+}
+
+}  // namespace tq8615::app

@@ -1,0 +1,19 @@
+#pragma once
+// The keyboard conventions every editor window shares, attached to a control in one line:
+// Enter moves the focus on as Tab does; a text box also swallows Ctrl+X/C/V, characters
+// above 127 and what its character set refuses, turns letters into capitals where it takes
+// them, selects its whole text on entry and offers no context menu.
+#include "model/typed_chars.h"
+
+class QLineEdit;
+class QWidget;
+
+namespace tq8615::app {
+
+// Enter moves the focus to the next control (lists, check boxes, buttons other than OK).
+void EnterMovesOn(QWidget* control);
+
+// `moveOnAfterChar`: a one-character box hands the focus on after each accepted character.
+void AttachTextRules(QLineEdit* box, CharSet set, bool moveOnAfterChar = false);
+
+}  // namespace tq8615::app
