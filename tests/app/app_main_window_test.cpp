@@ -14,6 +14,8 @@
 #include "model/freq_codec.h"
 
 #include <QAction>
+
+#include <algorithm>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -366,7 +368,10 @@ void AppMainWindowTest::undoAndRedoFollowTheGridAndTheEditors()
         Child<QPushButton>(dlg, "CommandOK")->click();
         return dlg.result();
     };
-    w.openEditor(EditorList().front());
+    const auto& editors = EditorList();
+    w.openEditor(*std::find_if(editors.begin(), editors.end(), [](const EditorEntry& e) {
+        return e.menuItem == QLatin1String("MnuViewSetMode");
+    }));
     QCOMPARE(undo->text(), QStringLiteral("&Undo Optional Features"));
     undo->trigger();
     QVERIFY(h.doc().Model == pasted);
