@@ -391,6 +391,16 @@ void RefuseFile(CsvImportPlan& plan, const Message& text)
 
 int ExportedChannelCount(const ChannelTable& channels) { return static_cast<int>(ExportedChannels(channels).size()); }
 
+Message ExportSummary(const ChannelTable& channels)
+{
+    return Say(BuiltinText::CsvExported, std::to_string(ExportedChannelCount(channels)));
+}
+
+Message ImportSummary(const CsvImportPlan& plan)
+{
+    return Say(BuiltinText::CsvRowsSummary, std::to_string(plan.channels.size()), std::to_string(plan.refusedRows));
+}
+
 std::string ExportChannelsCsv(const ChannelTable& channels)
 {
     std::string text = CsvLine(kCsvColumns);

@@ -26,6 +26,8 @@ constexpr std::uintmax_t kMaxCsvBytes = 1 << 20;
 // as the text of a file: the header line and one CRLF line per channel.
 std::string ExportChannelsCsv(const ChannelTable& channels);
 int ExportedChannelCount(const ChannelTable& channels);
+// How many channels an export writes, and that VFO and RT stay out.
+Message ExportSummary(const ChannelTable& channels);
 
 struct CsvPlacement {
     bool keepLocations = true;  // else the rows fill free channels upward from `start`
@@ -59,6 +61,9 @@ CsvImportPlan PlanCsvImportFile(const std::filesystem::path& path, const Editing
 
 // Puts the planned channels into the list, replacing channels of the same number.
 void ApplyCsvImport(const CsvImportPlan& plan, ChannelTable& channels);
+
+// "N rows taken, M refused."
+Message ImportSummary(const CsvImportPlan& plan);
 
 // The problems as lines of text in English (the command line) or Chinese.
 std::string ProblemText(const CsvProblem& problem, bool chinese = false);

@@ -111,7 +111,7 @@ constexpr TextPair kPairs[] = {
     {"no free channel left", "没有空闲信道了"},
     {"the channel would not fit the radio: %1", "该信道无法写入对讲机：%1"},
     {"name \"%1\" becomes \"%2\"", "名称“%1”改为“%2”"},
-    {"step \"%1\" kHz becomes %2 kHz", "步进“%1”kHz 改为 %2 kHz"},
+    {"step \"%1\" kHz becomes %2", "步进“%1”kHz 改为 %2"},
     {"offset %1 MHz is capped at 80 MHz", "频差 %1 MHz 限制为 80 MHz"},
     {"frequency %1 MHz is rounded to %2 MHz", "频率 %1 MHz 取整为 %2 MHz"},
     {"Power \"%1\" is taken as %2", "Power“%1”作为 %2"},

@@ -327,7 +327,7 @@ TEST(ChannelCsv, EveryAdjustmentIsListed)
         "146.520004,LOW,,,,2.5W,3,x\r\n");
     ASSERT_TRUE(plan.clean()) << Problems(plan);
     EXPECT_EQ(Problems(plan),
-              "line 2: step \"8.33\" kHz becomes 10K kHz\n"
+              "line 2: step \"8.33\" kHz becomes 10K\n"
               "line 2: Power \"5.0W\" is taken as High\n"
               "line 2: name \"repeater one\" becomes \"REPEA\"\n"
               "line 3: offset 95 MHz is capped at 80 MHz\n"
