@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include "app_context.h"
+#include "channel_list_commands.h"
 #include "dialog_util.h"
 #include "editor_list.h"
 #include "frm_about.h"
@@ -79,6 +80,7 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     // Form_Load
     ApplyLanguage(this, ctx_.language);
     updateRecentMenu();
+    retitleChannelListItems();
     setMinimumWidth(Twips(3000));
     restoreGeometryFromStore();
     LoadShowTree();
@@ -101,6 +103,12 @@ void frmMain::buildMenus()
     mnuFileSave = addItem(mnuFile, QStringLiteral("mnuFileSave"), TextKey::MenuFileSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     command(mnuFileSave, &frmMain::mnuFileSave_Click);
     command(addItem(mnuFile, QStringLiteral("mnuFileSaveAs"), TextKey::MenuFileSaveAs), &frmMain::mnuFileSaveAs_Click);
+    mnuFileImportCsv = mnuFile->addAction(QString());
+    mnuFileImportCsv->setObjectName(QStringLiteral("mnuFileImportCsv"));
+    command(mnuFileImportCsv, &frmMain::mnuFileImportCsv_Click);
+    mnuFileExportCsv = mnuFile->addAction(QString());
+    mnuFileExportCsv->setObjectName(QStringLiteral("mnuFileExportCsv"));
+    command(mnuFileExportCsv, &frmMain::mnuFileExportCsv_Click);
     mnuFileRecent = mnuFile->addMenu(QString());
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
@@ -309,6 +317,7 @@ void frmMain::Form_ReLoad()
 {
     ApplyLanguage(this, ctx_.language);
     updateRecentMenu();
+    retitleChannelListItems();
     gridModel->languageChanged();
     LoadShowTree();
     ShowListByData();
@@ -579,6 +588,20 @@ void frmMain::updateRecentMenu()
         updateRecentMenu();
     });
 }
+
+void frmMain::retitleChannelListItems()
+{
+    mnuFileImportCsv->setText(ctx_.language.text(BuiltinText::ImportChannels));
+    mnuFileExportCsv->setText(ctx_.language.text(BuiltinText::ExportChannels));
+}
+
+void frmMain::mnuFileImportCsv_Click()
+{
+    if (!runActive())
+        ImportChannelList(ctx_, this, history_.startFolder(currentFile()));
+}
+
+void frmMain::mnuFileExportCsv_Click() { ExportChannelList(ctx_, this, history_.startFolder(currentFile())); }
 
 bool frmMain::mnuFileSave_Click()
 {

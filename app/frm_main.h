@@ -50,6 +50,8 @@ public:
     bool openDataFile(const QString& path);
     bool mnuFileSave_Click();    // true when the data was saved
     bool mnuFileSaveAs_Click();
+    void mnuFileImportCsv_Click();
+    void mnuFileExportCsv_Click();
     void mnuFileExit_Click();
     void MnuModelInfo_Click();
     void MnuSetCom_Click();
@@ -94,6 +96,7 @@ private:
     QString currentFile() const;  // empty while the data has no file
     void rememberFile();
     void updateRecentMenu();
+    void retitleChannelListItems();
     void updateClock();
     void newModel(bool initialize);
     // Offers to save unsaved changes; false when the command should stop.
@@ -123,7 +126,7 @@ private:
     QTimer clockTimer;
     QMenu *mnuFile = nullptr, *mnuFileRecent = nullptr, *mnuEdit = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
     QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
-            *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
+            *mnuFileImportCsv = nullptr, *mnuFileExportCsv = nullptr, *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
             *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr, *MnuHelpAbout = nullptr;
 };
 
