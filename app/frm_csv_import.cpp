@@ -80,7 +80,7 @@ FrmCsvImport::FrmCsvImport(const Language& language, const EditingModel& model, 
     connect(spnStart, &QSpinBox::valueChanged, this, &FrmCsvImport::replan);
     connect(cmdImport, &QPushButton::clicked, this, &QDialog::accept);
     replan();
-    resize(900, 560);
+    setMinimumSize(880, 560);
 }
 
 void FrmCsvImport::replan()
