@@ -691,7 +691,7 @@ void AppMainWindowTest::openDataFileAsksNothing()
     h.boxes.answers = answers({Answer::Ok});
     h.window->mnuFileNew_Click();
     const qsizetype shownBefore = h.boxes.texts().size();
-    h.ctx->dialogs.openPath = [&](QWidget*, const QString&) {
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&, const QString&) {
         [] { QFAIL("no open dialog for a named file"); }();
         return QString();
     };
@@ -699,14 +699,14 @@ void AppMainWindowTest::openDataFileAsksNothing()
     // Whatever the grid reports about the data, nothing is asked.
     for (qsizetype i = shownBefore; i < h.boxes.shown.size(); ++i)
         QCOMPARE(h.boxes.shown[i].buttons, Buttons::Ok);
-    QVERIFY(!h.window->isUntitled());
+    QVERIFY(!h.doc().IsUntitled());
     QVERIFY(h.window->windowTitle().endsWith(path + QLatin1Char(']')));
     QCOMPARE(GridModel(*h.window)->cellText(1, 2), QStringLiteral("146.10000"));
 
     const qsizetype shownOpen = h.boxes.shown.size();
     QVERIFY(!h.window->openDataFile(h.config.filePath(QStringLiteral("missing.dat"))));
     QCOMPARE(h.boxes.texts().size(), shownOpen + 1);
-    QVERIFY(!h.window->isUntitled());
+    QVERIFY(!h.doc().IsUntitled());
 }
 
 // A port with a name under /dev/serial/by-id is offered and kept by that name, so the
