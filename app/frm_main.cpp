@@ -1,6 +1,7 @@
 #include "frm_main.h"
 
 #include "app_context.h"
+#include "channel_list_commands.h"
 #include "dialog_util.h"
 #include "editor_list.h"
 #include "frm_about.h"
@@ -77,12 +78,13 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
     // Whatever an editor stores is shown at once.
     connect(&ctx_.events, &ModelEvents::modelChanged, this, [this] {
         ShowListByData();
-        undo_->record(editorCommand_);
+        undo_->record(pendingCommand_);
     });
 
     // Form_Load
     ApplyLanguage(this, ctx_.language);
     updateRecentMenu();
+    retitleChannelListItems();
     setMinimumWidth(Twips(3000));
     restoreGeometryFromStore();
     LoadShowTree();
@@ -105,6 +107,12 @@ void frmMain::buildMenus()
     mnuFileSave = addItem(mnuFile, QStringLiteral("mnuFileSave"), TextKey::MenuFileSave, QKeySequence(Qt::CTRL | Qt::Key_S));
     command(mnuFileSave, &frmMain::mnuFileSave_Click);
     command(addItem(mnuFile, QStringLiteral("mnuFileSaveAs"), TextKey::MenuFileSaveAs), &frmMain::mnuFileSaveAs_Click);
+    mnuFileImportCsv = mnuFile->addAction(QString());
+    mnuFileImportCsv->setObjectName(QStringLiteral("mnuFileImportCsv"));
+    command(mnuFileImportCsv, &frmMain::mnuFileImportCsv_Click);
+    mnuFileExportCsv = mnuFile->addAction(QString());
+    mnuFileExportCsv->setObjectName(QStringLiteral("mnuFileExportCsv"));
+    command(mnuFileExportCsv, &frmMain::mnuFileExportCsv_Click);
     mnuFileRecent = mnuFile->addMenu(QString());
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
@@ -317,6 +325,7 @@ void frmMain::Form_ReLoad()
     ApplyLanguage(this, ctx_.language);
     updateRecentMenu();
     undo_->retranslate();
+    retitleChannelListItems();
     gridModel->languageChanged();
     LoadShowTree();
     ShowListByData();
@@ -364,7 +373,7 @@ void frmMain::openEditor(const EditorEntry& editor)
 {
     if (runActive())
         return;
-    editorCommand_ = StripMnemonic(ctx_.language.LangText(editor.menuText));
+    pendingCommand_ = StripMnemonic(ctx_.language.LangText(editor.menuText));
     const std::unique_ptr<QDialog> window = editor.make(ctx_, this);
     ctx_.dialogs.run(*window);
 }
@@ -593,6 +602,22 @@ void frmMain::updateRecentMenu()
         updateRecentMenu();
     });
 }
+
+void frmMain::retitleChannelListItems()
+{
+    mnuFileImportCsv->setText(ctx_.language.text(BuiltinText::ImportChannels));
+    mnuFileExportCsv->setText(ctx_.language.text(BuiltinText::ExportChannels));
+}
+
+void frmMain::mnuFileImportCsv_Click()
+{
+    if (runActive())
+        return;
+    pendingCommand_ = StripMnemonic(ctx_.language.text(BuiltinText::ImportChannels));
+    ImportChannelList(ctx_, this, history_.startFolder(currentFile()));
+}
+
+void frmMain::mnuFileExportCsv_Click() { ExportChannelList(ctx_, this, history_.startFolder(currentFile())); }
 
 bool frmMain::mnuFileSave_Click()
 {

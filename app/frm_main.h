@@ -51,6 +51,8 @@ public:
     bool openDataFile(const QString& path);
     bool mnuFileSave_Click();    // true when the data was saved
     bool mnuFileSaveAs_Click();
+    void mnuFileImportCsv_Click();
+    void mnuFileExportCsv_Click();
     void mnuFileExit_Click();
     void MnuModelInfo_Click();
     void MnuSetCom_Click();
@@ -95,6 +97,7 @@ private:
     QString currentFile() const;  // empty while the data has no file
     void rememberFile();
     void updateRecentMenu();
+    void retitleChannelListItems();
     void updateClock();
     void newModel(bool initialize);
     // Offers to save unsaved changes; false when the command should stop.
@@ -115,7 +118,7 @@ private:
     ChannelRecord ChannelClipboard;
     bool clipboardHasData_ = false;
     UndoActions* undo_ = nullptr;
-    QString editorCommand_;  // the editor open now, as Undo names its change
+    QString pendingCommand_;  // the editor or import under way, as Undo names its change
 
     QTreeWidget* tvTreeView = nullptr;
     QTableView* MSFlexGrid1 = nullptr;
@@ -126,7 +129,7 @@ private:
     QTimer clockTimer;
     QMenu *mnuFile = nullptr, *mnuFileRecent = nullptr, *mnuEdit = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
     QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
-            *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
+            *mnuFileImportCsv = nullptr, *mnuFileExportCsv = nullptr, *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
             *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr, *MnuHelpAbout = nullptr;
 };
 

@@ -19,11 +19,12 @@ struct Args {
     bool help = false;
 
     std::optional<std::string> option(const std::string& name) const;
+    bool flag(const std::string& name) const { return options.contains(name); }
 };
 
 // Parses; `flags` are options without a value. Returns an error text, empty on success.
 std::string ParseArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued,
-                      Args& args);
+                      Args& args, const std::vector<std::string>& flags = {});
 
 struct Command {
     const char* name;
@@ -31,6 +32,7 @@ struct Command {
     const char* summary;  // one line for the overview
     std::vector<std::string> valuedOptions;
     std::function<int(const Args&)> run;
+    std::vector<std::string> flags = {};
 };
 
 std::filesystem::path ProgramFolder();
@@ -58,5 +60,7 @@ Command ShowCommand();
 Command ReadCommand();
 Command WriteCommand();
 Command InfoCommand();
+// Channel lists in the other programmers' comma-separated format (cmd_csv.cpp).
+Command CsvCommand();
 
 }  // namespace tq8615::cli

@@ -23,6 +23,16 @@ enum class BuiltinText {
     PortNotChosen, PortMissing, PortDenied, PortDeniedRelogin, PortDeniedNoGroup, PortBusy, PortBusyBy,
     // Edit > Undo and Redo, %1 the command; the commands of the channel grid.
     UndoCommand, RedoCommand, CutChannels, PasteChannels,
+    // Channel lists in the comma-separated format of other radio programmers; %1 and %2 are
+    // the values a message names.
+    CsvLine, CsvTooLarge, CsvEmpty, CsvNoFrequencyColumn, CsvBrokenQuote, CsvBadFrequency,
+    CsvOutOfBand, CsvBadDuplex, CsvBadOffset, CsvTxOutOfBand, CsvBadToneMode,
+    CsvBadCrossMode, CsvUnknownTone, CsvUnknownDcs, CsvBadPolarity, CsvBadMode, CsvBadSkip,
+    CsvBadPower, CsvBadLocation, CsvDuplicateLocation, CsvNoFreeChannel, CsvNotWritable,
+    CsvNameChanged, CsvStepReplaced, CsvOffsetCapped, CsvFrequencyRounded, CsvPowerMapped,
+    CsvLocationsShifted, CsvReplacesChannel, ImportChannels, ExportChannels, CsvFileType,
+    CsvPreviewTitle, CsvKeepLocations, CsvFillFrom, CsvImportGood, CsvRowsHeader,
+    CsvChannelHeader, CsvProblemsLabel, CsvRowsSummary, CsvExported, CsvRefusedTag,
 };
 
 struct TextPair {

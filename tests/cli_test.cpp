@@ -156,3 +156,45 @@ TEST(Cli, ShowEscapesControlCharactersAndInvalidText)
     EXPECT_EQ(shown.output.find('\xFF'), std::string::npos);
     EXPECT_NE(shown.output.find("\\x1b[2J\\xff"), std::string::npos) << shown.output;
 }
+
+TEST(Cli, ChannelListsOutAndIn)
+{
+    TempDir dir;
+    ASSERT_EQ(RunCli("new --band 1 -o " + Q(dir / "a.dat")).status, 0);
+    Result exported = RunCli("csv export " + Q(dir / "a.dat") + " -o " + Q(dir / "a.csv"));
+    ASSERT_EQ(exported.status, 0) << exported.output;
+    EXPECT_NE(exported.output.find("2 channels exported. The VFO and RT channels are not exported."), std::string::npos);
+    const std::string csv = ReadAll(dir / "a.csv");
+    EXPECT_TRUE(csv.starts_with("Location,Name,Frequency,Duplex,"));
+    EXPECT_NE(csv.find("\r\n1,,445.500000,"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n2,,155.500000,"), std::string::npos);
+
+    Result imported = RunCli("csv import " + Q(dir / "a.dat") + " " + Q(dir / "a.csv") + " --start 10 -o " + Q(dir / "b.dat"));
+    ASSERT_EQ(imported.status, 0) << imported.output;
+    EXPECT_NE(imported.output.find("2 rows taken, 0 refused."), std::string::npos);
+    const std::string shown = RunCli("show " + Q(dir / "b.dat")).output;
+    EXPECT_NE(shown.find("\n10 "), std::string::npos);
+    EXPECT_NE(shown.find("\n11 "), std::string::npos);
+
+    // One bad row: nothing is written unless the good rows are asked for.
+    std::FILE* f = std::fopen((dir / "bad.csv").c_str(), "w");
+    std::fputs("Location,Frequency,Tone,rToneFreq\n5,146.52,,\n6,146.52,Tone,88.4\n", f);
+    std::fclose(f);
+    const std::string importBad = "csv import " + Q(dir / "a.dat") + " " + Q(dir / "bad.csv");
+    Result refused = RunCli(importBad + " -o " + Q(dir / "c.dat"));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.output.find("refused: line 3: tone \"88.4\" Hz is not one of the 51 CTCSS tones"), std::string::npos)
+        << refused.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "c.dat"));
+    EXPECT_EQ(RunCli(importBad + " --dry-run").status, 1);
+    EXPECT_EQ(RunCli(importBad + " --keep-locations --skip-bad -o " + Q(dir / "c.dat")).status, 0);
+    EXPECT_NE(RunCli("show " + Q(dir / "c.dat")).output.find("\n5 "), std::string::npos);
+    EXPECT_EQ(RunCli(importBad + " --start 3 --keep-locations --dry-run").status, 1);
+    EXPECT_EQ(RunCli(importBad + " --start 0 --dry-run").status, 1);
+
+    // A file that is not a channel list changes nothing.
+    Result notCsv = RunCli("csv import " + Q(dir / "a.dat") + " " + Q(dir / "a.dat") + " -o " + Q(dir / "d.dat"));
+    EXPECT_EQ(notCsv.status, 1);
+    EXPECT_NE(notCsv.output.find("The header line has no Frequency column."), std::string::npos) << notCsv.output;
+    EXPECT_FALSE(std::filesystem::exists(dir / "d.dat"));
+}

@@ -6,6 +6,7 @@
 #include "app/editor_list.h"
 #include "app/frm_about.h"
 #include "app/frm_com_set.h"
+#include "app/frm_csv_import.h"
 #include "app/frm_emg.h"
 #include "app/frm_init.h"
 #include "app/frm_language.h"
@@ -214,6 +215,24 @@ int main(int argc, char** argv)
         {
             FrmEMG w(lang, sampleInfo());
             ok &= save(w, out, QStringLiteral("emg_") + suffix);
+        }
+        {
+            // A channel list as other programmers write it: locations from 0, a long name, a
+            // watt power, a row outside the band plan and one with a tone nobody has.
+            const QString csv = scratch.filePath(QStringLiteral("channels.csv"));
+            QFile f(csv);
+            f.open(QIODevice::WriteOnly);
+            f.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE\r\n"
+                    "0,CALL,145.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,\r\n"
+                    "1,Repeater North,145.600000,-,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,12.50,,5.0W,,,,,\r\n"
+                    "2,APRS,144.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,S,Low,,,,,\r\n"
+                    "3,MARINE,156.800000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,25.00,,High,,,,,\r\n"
+                    "4,UHF-R,438.725000,-,7.600000,DTCS,88.5,88.5,165,NR,023,Tone->Tone,NFM,6.25,,1.0W,,,,,\r\n"
+                    "5,ODD,433.500000,,0.000000,TSQL,88.5,88.4,023,NN,023,Tone->Tone,FM,12.50,,High,,,,,\r\n");
+            f.close();
+            FrmCsvImport w(lang, ctx->document.Model, csv.toStdString());
+            ok &= save(w, out, QStringLiteral("csv_import_") + suffix);
         }
         {
             // The real message boxes and the open dialog, with Qt's texts of the language.
