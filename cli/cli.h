@@ -54,6 +54,7 @@ Command NewCommand();
 Command EncodeCommand();
 Command DecodeCommand();
 Command ShowCommand();
+Command DiffCommand();
 // The radio commands (cmd_read.cpp, cmd_write.cpp, cmd_info.cpp).
 Command ReadCommand();
 Command WriteCommand();
