@@ -15,12 +15,15 @@ std::optional<std::string> Args::option(const std::string& name) const
     return it->second;
 }
 
-std::string ParseArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued, Args& args)
+std::string ParseArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued, Args& args,
+                      const std::vector<std::string>& flags)
 {
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& w = words[i];
         if (w == "--help" || w == "-h") {
             args.help = true;
+        } else if (std::find(flags.begin(), flags.end(), w) != flags.end()) {
+            args.options[w] = "";
         } else if (w.starts_with("-") && w.size() > 1) {
             if (std::find(valued.begin(), valued.end(), w) == valued.end())
                 return "unknown option " + w;

@@ -23,7 +23,7 @@ struct Args {
 
 // Parses; `flags` are options without a value. Returns an error text, empty on success.
 std::string ParseArgs(const std::vector<std::string>& words, const std::vector<std::string>& valued,
-                      Args& args);
+                      Args& args, const std::vector<std::string>& flags = {});
 
 struct Command {
     const char* name;
@@ -31,6 +31,7 @@ struct Command {
     const char* summary;  // one line for the overview
     std::vector<std::string> valuedOptions;
     std::function<int(const Args&)> run;
+    std::vector<std::string> flagOptions = {};
 };
 
 std::filesystem::path ProgramFolder();

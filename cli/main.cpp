@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         if (words[0] != command.name)
             continue;
         Args args;
-        std::string error = ParseArgs({words.begin() + 1, words.end()}, command.valuedOptions, args);
+        std::string error = ParseArgs({words.begin() + 1, words.end()}, command.valuedOptions, args, command.flagOptions);
         if (args.help) {
             std::cout << "usage: tq8615-cli " << command.usage << "\n  " << command.summary << '\n';
             return 0;

@@ -42,7 +42,7 @@ bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddres
 
 bool ProgrammingRun::confirmStart(const Message& prompt)
 {
-    if (askUser([&] { return ui_.confirm(prompt); }))
+    if (quiet_ || askUser([&] { return ui_.confirm(prompt); }))
         return true;
     abandon();
     return false;
@@ -96,6 +96,22 @@ bool ProgrammingRun::startReadEmbeddedInfo()
     if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd))
         return false;
     planner_.PlannerMode = TransferPlanner::Mode::AllBlocks;
+    sendHandshake();
+    return true;
+}
+
+bool ProgrammingRun::startReadBack(const std::bitset<kChannelSlots>& channelsInUse)
+{
+    if (!begin(RunKind::Read, 0, kImageEndAddress))
+        return false;
+    accept_ = nullptr;
+    ClearImage(image_, usage_);
+    planner_.planWrite(channelsInUse);
+    vars_.ProgressTotal = planner_.countBlocks(kImageEndAddress);
+    vars_.ProgressDone = 0;
+    progressOpen_ = true;
+    ui_.cancelRun = [this] { cancel(); };
+    ui_.progressOpened(RunKind::Read);
     sendHandshake();
     return true;
 }
@@ -474,7 +490,10 @@ void ProgrammingRun::endRun(RunOutcome outcome)
     ReadAcceptor accept = std::move(accept_);
     accept_ = nullptr;
 
-    if (outcome == RunOutcome::Succeeded) {
+    if (outcome == RunOutcome::Succeeded && quiet_) {
+        if (accept)
+            accept(vars_.RadioBand, image_);
+    } else if (outcome == RunOutcome::Succeeded) {
         switch (kind) {
         case RunKind::Read:
             if (accept)

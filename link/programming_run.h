@@ -72,6 +72,13 @@ public:
     bool startRead(ReadAcceptor accept);
     bool startWrite(WriteRequest request);
     bool startReadEmbeddedInfo();
+    // Reads back exactly the blocks a write of these channels sends, into the cleared image:
+    // the second conversation that checks a write.
+    bool startReadBack(const std::bitset<kChannelSlots>& channelsInUse);
+
+    // For runs that are steps of a longer task: no confirmation question, and no message on
+    // success (the task asked once and reports its own outcome). Failures are still shown.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
 
     // The user stops a read or write (the progress window's Cancel). A write asks first.
     // The exchange under way is completed, then "END" closes the conversation; the read
@@ -142,6 +149,7 @@ private:
     int threshold_ = 1;
     bool progressOpen_ = false;
     bool cancelling_ = false;
+    bool quiet_ = false;
     RunOutcome outcome_ = RunOutcome::Succeeded;
     bool waitingForUser_ = false;
     bool blockInFlight_ = false;   // the last frame sent is a data block request or write

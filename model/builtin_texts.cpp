@@ -88,8 +88,14 @@ constexpr TextPair kPairs[] = {
      "ModemManager 会在 USB 串口转换器插入后探测它一段时间；本程序安装的 udev 规则可使其不再占用写频线。"},
     {"%1 is busy: %2 (process %3) holds it. Close that program and try again.",
      "%1 正被 %2（进程 %3）占用。请关闭该程序后重试。"},
+    {"Write successful: read back from the radio and verified.", "写频成功：已从电台回读并校验无误。"},
+    {"Verification failed: after the write the radio holds something other than was written in: ",
+     "校验失败：写频后电台中以下部分与写入的数据不一致："},
+    {"The radio's configuration could not be saved as a backup, so nothing was written: ",
+     "无法保存电台原有配置的备份，因此未写入电台："},
+    {"The radio's previous configuration was saved as ", "电台原有配置已备份为 "},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::PortBusyBy) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::BackupSaved) + 1,
               "one pair for every built-in text");
 
 }  // namespace

@@ -21,6 +21,8 @@ enum class BuiltinText {
     // Why the serial port did not open and what to do; %1 is the port, %2 the group or the
     // program holding it, %3 that program's process number.
     PortNotChosen, PortMissing, PortDenied, PortDeniedRelogin, PortDeniedNoGroup, PortBusy, PortBusyBy,
+    // A write read back and checked, and the backup taken before it; followed by details.
+    WrittenAndVerified, VerifyFailed, BackupFailed, BackupSaved,
 };
 
 struct TextPair {

@@ -19,7 +19,7 @@ std::string_view AreaName(ConfigArea area)
     case ConfigArea::Keys: return "keys";
     case ConfigArea::Dtmf: return "DTMF";
     case ConfigArea::FiveTone: return "5-tone";
-    case ConfigArea::CommuBook: return "communication book";
+    case ConfigArea::CommunicationBook: return "communication book";
     case ConfigArea::TwoTone: return "2-tone";
     case ConfigArea::FileOnly: return "file-only records";
     }
@@ -133,11 +133,8 @@ struct Collector {
     }
 };
 
-bool IsKeyAssignment(const OptionField& f)
-{
-    return f.name.starts_with("KeyFunction") || f.name.starts_with("ShortcutKeyFunction");
-}
-bool IsOption(const OptionField& f) { return !IsKeyAssignment(f); }
+bool IsKey(const OptionField& f) { return IsKeyAssignment(f.name); }
+bool IsOption(const OptionField& f) { return !IsKeyAssignment(f.name); }
 
 std::string ChannelItem(int number)
 {
@@ -199,9 +196,9 @@ void CompareCommuBook(Collector& c, const CommuBook& l, const CommuBook& r)
     for (std::size_t i = 0; i < l.size(); ++i) {
         const std::string item = "entry " + std::to_string(i + 1);
         if (l[i].EntryNumber != r[i].EntryNumber)
-            c.add(ConfigArea::CommuBook, 0, item, "EntryNumber", std::to_string(l[i].EntryNumber), std::to_string(r[i].EntryNumber));
-        c.text(ConfigArea::CommuBook, item, "CallId", std::string(l[i].CallId.raw()), std::string(r[i].CallId.raw()));
-        c.text(ConfigArea::CommuBook, item, "Name", std::string(l[i].Name.raw()), std::string(r[i].Name.raw()));
+            c.add(ConfigArea::CommunicationBook, 0, item, "EntryNumber", std::to_string(l[i].EntryNumber), std::to_string(r[i].EntryNumber));
+        c.text(ConfigArea::CommunicationBook, item, "CallId", std::string(l[i].CallId.raw()), std::string(r[i].CallId.raw()));
+        c.text(ConfigArea::CommunicationBook, item, "Name", std::string(l[i].Name.raw()), std::string(r[i].Name.raw()));
     }
 }
 
@@ -250,7 +247,7 @@ std::vector<Difference> CompareConfigurations(const EditingModel& left, const Ed
               std::to_string(right.Band.BandPlanIndex));
     CompareChannels(c, left, right);
     c.fields(ConfigArea::Options, "", left.Options, right.Options, kOptionFields, 0, IsOption);
-    c.fields(ConfigArea::Keys, "", left.Options, right.Options, kOptionFields, 0, IsKeyAssignment);
+    c.fields(ConfigArea::Keys, "", left.Options, right.Options, kOptionFields, 0, IsKey);
     CompareDtmf(c, left.Dtmf, right.Dtmf);
     CompareFiveTone(c, left.FiveTone, right.FiveTone);
     CompareCommuBook(c, left.Book, right.Book);
@@ -259,6 +256,11 @@ std::vector<Difference> CompareConfigurations(const EditingModel& left, const Ed
         CompareFileOnly(c, left, right);
     }
     return out;
+}
+
+bool IsKeyAssignment(std::string_view fieldName)
+{
+    return fieldName.starts_with("KeyFunction") || fieldName.starts_with("ShortcutKeyFunction");
 }
 
 std::string DifferenceLine(const Difference& d)

@@ -29,6 +29,9 @@ struct CompareScope {
 std::vector<Difference> CompareConfigurations(const EditingModel& left, const EditingModel& right,
                                               CompareScope scope = {});
 
+// The option fields that assign functions to keys, compared as their own area.
+bool IsKeyAssignment(std::string_view fieldName);
+
 // "channels  channel 12  EncodeCtcss: 8 -> 12"
 std::string DifferenceLine(const Difference& difference);
 

@@ -11,7 +11,7 @@ enum class ConfigArea {
     Keys,
     Dtmf,
     FiveTone,
-    CommuBook,
+    CommunicationBook,
     TwoTone,
     FileOnly,  // records the data file keeps and the radio never sees
 };

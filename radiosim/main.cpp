@@ -61,6 +61,7 @@ void usage(std::FILE* to)
         "  --split N            send replies in pieces of N bytes\n"
         "  --garbage-every N    send garbage bytes before every Nth reply\n"
         "  --stop-after N       stop answering after N frames\n"
+        "  --corrupt-write N    store the Nth block written with a wrong byte (but acknowledge it)\n"
         "  --link PATH          also make PATH a symbolic link to the terminal\n"
         "  --watch-stdin        end when standard input closes\n"
         "  --verbose            log every frame on standard error\n",
@@ -140,6 +141,7 @@ int main(int argc, char** argv)
         else if (a == "--split") number(radio.faults.splitSize);
         else if (a == "--garbage-every") number(radio.faults.garbageEvery);
         else if (a == "--stop-after") number(radio.faults.stopAfter);
+        else if (a == "--corrupt-write") number(radio.faults.corruptWrite);
         else if (a == "--link") opt.linkPath = value();
         else if (a == "--watch-stdin") opt.watchStdin = true;
         else if (a == "--verbose") opt.verbose = true;

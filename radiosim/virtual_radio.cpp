@@ -141,6 +141,8 @@ bool VirtualRadio::parse(Reply& reply)
                 ++badWrites_;
                 return false;  // no acknowledgement: the program sends the frame again
             }
+            if (++blocksWritten_ == faults.corruptWrite)
+                data[0] ^= 0xFF;  // a memory cell that does not keep what it was given
             for (int i = 0; i < length; ++i)
                 *cell(address + i) = data[std::size_t(i)];
             wroteThisSession_ = true;

@@ -29,6 +29,7 @@ struct Faults {
     int splitSize = 0;      // replies go out in pieces of this many bytes
     int garbageEvery = 0;   // every Nth reply is preceded by garbage bytes
     int stopAfter = 0;      // no reply to any frame after the first N frames
+    int corruptWrite = 0;   // the Nth block written is acknowledged but stored with a wrong byte
 };
 
 // One reply as pieces that leave the radio one after the other.
@@ -73,6 +74,7 @@ private:
     int replies_ = 0;
     int blockReplies_ = 0;
     int badWrites_ = 0;
+    int blocksWritten_ = 0;
 };
 
 }  // namespace tq8615::sim

@@ -2,6 +2,7 @@
 // and the field's name, and nothing else is.
 #include "files/configuration_compare.h"
 #include "model/compare.h"
+#include "model/image_areas.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ std::vector<Case> Cases()
         {"a 5-tone info code", [](EditingModel& m) { m.FiveTone.InfoCodes[1].DecodeResponse = uint8_t(m.FiveTone.InfoCodes[1].DecodeResponse ^ 1); },
             {{ConfigArea::FiveTone, "info code 2", "DecodeResponse"}}},
         {"a communication book name", [](EditingModel& m) { m.Book[3].Name = "NEWNAME"; },
-            {{ConfigArea::CommuBook, "entry 4", "Name"}}},
+            {{ConfigArea::CommunicationBook, "entry 4", "Name"}}},
         {"a 2-tone code", [](EditingModel& m) { m.TwoTone.Entries[1].Name = "TT2"; }, {{ConfigArea::TwoTone, "code 2", "Name"}}},
         {"a file-only record", [](EditingModel& m) { m.ScanSettings[0] ^= 1; }, {{ConfigArea::FileOnly, "", "ScanSettings"}}},
         {"padding only (spaces against NULs)", [](EditingModel& m) { Channel(m, 2).ChannelName.bytes.back() = '\0'; },
@@ -116,4 +117,35 @@ TEST(Compare, DataFileAgainstRadioImage)
     ASSERT_TRUE(changed);
     ASSERT_EQ(changed->size(), 1u);
     EXPECT_EQ(changed->front().field, "ChannelName");
+}
+
+// Each address of the image is reported in the area an editor shows it in.
+TEST(ImageAreas, AddressesByArea)
+{
+    struct Row { int address; ConfigArea area; int channel; };
+    const Row rows[] = {
+        {0, ConfigArea::Channels, 1},        {6399, ConfigArea::Channels, 200},    {6400, ConfigArea::Channels, kVfo1},
+        {6463, ConfigArea::Channels, kVfo2}, {6470, ConfigArea::Channels, 0},      {12930, ConfigArea::Channels, kRtChannel},
+        {6530, ConfigArea::Options, 0},      {12800, ConfigArea::Options, 0},      {12820, ConfigArea::Keys, 0},
+        {12891, ConfigArea::Keys, 0},        {12892, ConfigArea::Options, 0},      {12826, ConfigArea::Dtmf, 0},
+        {6544, ConfigArea::Dtmf, 0},         {12911, ConfigArea::Dtmf, 0},         {7000, ConfigArea::FiveTone, 0},
+        {10463, ConfigArea::FiveTone, 0},    {12512, ConfigArea::FiveTone, 0},     {10464, ConfigArea::CommunicationBook, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.address);
+        EXPECT_EQ(LocateAddress(r.address), (ImageLocation{r.area, r.channel}));
+    }
+}
+
+TEST(ImageAreas, MismatchNamesAreasAndChannelsOfTheBlocksCompared)
+{
+    RadioImage written, back;
+    back.set(40, 1);     // channel 2
+    back.set(41, 1);     // channel 2 again
+    back.set(6600, 9);   // DTMF
+    back.set(300, 9);    // channel 10, but its block did not travel
+    const ImageMismatch m = FindMismatch(written, back, {32, 6592});
+    EXPECT_EQ(m.bytes, 3);
+    EXPECT_EQ(m.text(), "channels 2; DTMF (3 bytes)");
+    EXPECT_TRUE(FindMismatch(written, written, {0, 16}).empty());
 }
