@@ -60,5 +60,6 @@ Command DiffCommand();
 Command ReadCommand();
 Command WriteCommand();
 Command InfoCommand();
+Command CloneCommand();
 
 }  // namespace tq8615::cli

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<Command> Commands()
 {
-    return {NewCommand(), EncodeCommand(), DecodeCommand(), ShowCommand(), DiffCommand(), ReadCommand(), WriteCommand(), InfoCommand()};
+    return {NewCommand(), EncodeCommand(), DecodeCommand(), ShowCommand(), DiffCommand(), ReadCommand(), WriteCommand(), CloneCommand(), InfoCommand()};
 }
 
 void PrintOverview(std::ostream& out)

@@ -9,7 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QProcess>
+
+#include <set>
+#include <signal.h>
+#include <sstream>
 
 using namespace tq8615;
 using namespace tq8615::test;
@@ -216,6 +221,127 @@ TEST_F(CliRadio, BackupBeforeWriteRestoresTheRadio)
     auto undo = Cli(Words({QStringLiteral("write"), Q(saved[0]), QStringLiteral("--port"), port, QStringLiteral("--verify")}));
     ASSERT_EQ(undo.status, 0) << undo.err;
     EXPECT_EQ(ReadAll(memory), std::string(reinterpret_cast<const char*>(original.bytes().data()), kImageSize));
+}
+
+namespace {
+
+// tq8615-cli clone running in the background, its standard error gathered as it comes.
+class CloneProcess {
+public:
+    explicit CloneProcess(const QStringList& arguments)
+    {
+        process_.start(QStringLiteral(TQ8615_CLI), QStringList{QStringLiteral("clone")} + arguments);
+        process_.waitForStarted(5000);
+    }
+    ~CloneProcess()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(2000);
+        }
+    }
+    // Waits until standard error has said `text` `times` times.
+    bool waitFor(const std::string& text, int times, int ms = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            err_ += process_.readAllStandardError().toStdString();
+            int seen = 0;
+            for (auto at = err_.find(text); at != std::string::npos; at = err_.find(text, at + 1))
+                ++seen;
+            if (seen >= times)
+                return true;
+            if (!process_.waitForReadyRead(100) && process_.state() == QProcess::NotRunning)
+                return false;
+        }
+        return false;
+    }
+    void signal(int number) { ::kill(pid_t(process_.processId()), number); }
+    int finish()
+    {
+        if (!process_.waitForFinished(20000))
+            return -1;
+        err_ += process_.readAllStandardError().toStdString();
+        return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+    }
+    const std::string& err() const { return err_; }
+
+private:
+    QProcess process_;
+    std::string err_;
+};
+
+std::vector<std::vector<std::string>> CsvLines(const std::filesystem::path& file)
+{
+    std::vector<std::vector<std::string>> lines;
+    std::istringstream in(ReadAll(file));
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> fields;
+        std::istringstream cells(line);
+        for (std::string cell; std::getline(cells, cell, ',');)
+            fields.push_back(cell);
+        lines.push_back(fields);
+    }
+    return lines;
+}
+
+}  // namespace
+
+// A fleet of six radios, the third pulled away in the middle of its write: five verified with
+// five serial numbers, the third logged as failed, and the loop goes on.
+TEST_F(CliRadio, CloneProgramsRadioAfterRadio)
+{
+    const auto file = dir / "fleet.dat";
+    Document doc;
+    doc.BuildDefaultModel(2);
+    CollectingSink sink;
+    ASSERT_TRUE(doc.SaveDataFile(file, sink));
+    start({QStringLiteral("--off-mid-write"), QStringLiteral("3")});
+    const auto log = dir / "log.csv";
+    CloneProcess clone({Q(file), QStringLiteral("--port"), port, QStringLiteral("--verify"), QStringLiteral("--count"),
+                        QStringLiteral("6"), QStringLiteral("--log"), Q(log)});
+    for (int radio = 1; radio < 6; ++radio) {
+        SCOPED_TRACE(radio);
+        ASSERT_TRUE(clone.waitFor("Switch the radio off", radio)) << clone.err();
+        sim->signal(SIGUSR1);
+        ASSERT_TRUE(clone.waitFor("Waiting for a radio", radio + 1)) << clone.err();
+        sim->signal(SIGUSR2);
+    }
+    EXPECT_EQ(clone.finish(), 1) << "one radio failed" << clone.err();
+
+    const auto lines = CsvLines(log);
+    ASSERT_EQ(lines.size(), 7u) << ReadAll(log);
+    EXPECT_EQ(lines[0], (std::vector<std::string>{"time", "serial", "result", "seconds"}));
+    std::set<std::string> serials;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(lines[i].size(), 4u);
+        EXPECT_EQ(lines[i][1], "SIM861500000" + std::to_string(i));
+        EXPECT_EQ(lines[i][2], i == 3 ? "failed" : "verified");
+        serials.insert(lines[i][1]);
+    }
+    EXPECT_EQ(serials.size(), 6u);
+}
+
+// Ctrl+C while the loop waits ends it cleanly: the radios done are logged, the status says
+// none failed.
+TEST_F(CliRadio, CloneEndsOnInterruptBetweenRadios)
+{
+    const auto file = dir / "fleet.dat";
+    Document doc;
+    doc.BuildDefaultModel(2);
+    CollectingSink sink;
+    ASSERT_TRUE(doc.SaveDataFile(file, sink));
+    start({});
+    const auto log = dir / "log.csv";
+    CloneProcess clone({Q(file), QStringLiteral("--port"), port, QStringLiteral("--log"), Q(log)});
+    ASSERT_TRUE(clone.waitFor("Switch the radio off", 1)) << clone.err();
+    clone.signal(SIGINT);
+    EXPECT_EQ(clone.finish(), 0) << clone.err();
+    const auto lines = CsvLines(log);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1][2], "written");
 }
 
 int main(int argc, char** argv)
