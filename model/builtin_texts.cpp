@@ -94,8 +94,26 @@ constexpr TextPair kPairs[] = {
     {"The radio's configuration could not be saved as a backup, so nothing was written: ",
      "无法保存电台原有配置的备份，因此未写入电台："},
     {"The radio's previous configuration was saved as ", "电台原有配置已备份为 "},
+    {"&Compare With...", "比较(&C)..."},
+    {"&Verify After Write", "写频后校验(&V)"},
+    {"&Backup Before Write", "写频前备份(&B)"},
+    {"Clone to &Many Radios...", "批量写入多台电台(&M)..."},
+    {"Compare", "比较"},
+    {"The two configurations are equal.", "两份配置完全相同。"},
+    {"Area", "区域"},
+    {"Item", "项目"},
+    {"Field", "字段"},
+    {"Current data", "当前数据"},
+    {"Compared file", "比较文件"},
+    {"&Start", "开始(&S)"},
+    {"S&top", "停止(&T)"},
+    {"Radios done: %1    failed: %2", "已完成：%1 台    失败：%2 台"},
+    {"Waiting for a radio: switch it on and connect the cable.", "等待电台：请打开电台并连接写频线。"},
+    {"Writing radio %1...", "正在写入第 %1 台电台..."},
+    {"Switch the radio off or unplug it, then connect the next one.", "请关闭或拔下该电台，然后连接下一台。"},
+    {"Log file: ", "日志文件："},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::BackupSaved) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CloneLogFile) + 1,
               "one pair for every built-in text");
 
 }  // namespace
