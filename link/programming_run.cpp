@@ -4,6 +4,7 @@
 #include "model/fixed_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tq8615 {
 
@@ -33,6 +34,7 @@ bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddres
     vars_.CurrentAddress = firstAddress - kBlockSize;  // the first advance gives firstAddress
     vars_.LinkState = LinkState::Idle;
     if (!port_.open()) {
+        firstPrompt_.reset();
         ui_.show(port_.openFailureMessage());
         vars_.RunKind = RunKind::None;
         return false;
@@ -42,7 +44,10 @@ bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddres
 
 bool ProgrammingRun::confirmStart(const Message& prompt)
 {
-    if (quiet_ || askUser([&] { return ui_.confirm(prompt); }))
+    const std::optional<Message> first = std::exchange(firstPrompt_, std::nullopt);
+    if (!first && quiet_)
+        return true;
+    if (askUser([&] { return ui_.confirm(first.value_or(prompt)); }))
         return true;
     abandon();
     return false;
@@ -93,7 +98,8 @@ bool ProgrammingRun::startWrite(WriteRequest request)
 
 bool ProgrammingRun::startReadEmbeddedInfo()
 {
-    if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd))
+    if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd)
+        || (firstPrompt_ && !confirmStart(*firstPrompt_)))
         return false;
     planner_.PlannerMode = TransferPlanner::Mode::AllBlocks;
     sendHandshake();

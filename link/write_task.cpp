@@ -15,8 +15,8 @@ bool WriteTask::start(WriteRequest request, WriteTaskOptions options, bool confi
 {
     if (isActive() || run_.isActive())
         return false;
-    if (confirm && !ui_.confirm(WritePrompt()))
-        return false;
+    if (confirm)
+        run_.askBeforeStart(WritePrompt());  // after the port opened, before anything is sent
     request_ = std::move(request);
     options_ = std::move(options);
     result_ = {};

@@ -36,7 +36,7 @@ class WriteTask : public QObject {
 public:
     WriteTask(ProgrammingRun& run, RunUi& ui, RadioImage& image, QObject* parent = nullptr);
 
-    // Asks the write question (unless `confirm` is false) and starts; false when it did not
+    // Starts, asking the write question once the port is open (unless `confirm` is false); false when it did not
     // start (cancelled, port, encoder); `finished` follows otherwise.
     bool start(WriteRequest request, WriteTaskOptions options, bool confirm = true);
     bool isActive() const { return step_ != Step::Idle; }
