@@ -115,7 +115,10 @@ void frmMain::buildMenus()
     command(mnuFileExportCsv, &frmMain::mnuFileExportCsv_Click);
     mnuFileRecent = mnuFile->addMenu(QString());
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
-    mnuFile->addSeparator()->setObjectName(QStringLiteral("mnuFileBar1"));
+    QAction* bar1 = mnuFile->addSeparator();
+    bar1->setObjectName(QStringLiteral("mnuFileBar1"));
+    fleet_ = new FleetCommands(ctx_, radio_, *sink_, this);
+    fleet_->addToFileMenu(mnuFile, bar1);
     command(addItem(mnuFile, QStringLiteral("mnuFileExit"), TextKey::MenuFileExit), &frmMain::mnuFileExit_Click);
 
     QMenu* MnuModel = addMenu(bar, QStringLiteral("MnuModel"), TextKey::MenuModel);
@@ -141,6 +144,7 @@ void frmMain::buildMenus()
     command(mnuProRead, &frmMain::mnuProRead_Click);
     MnuProWrite = addItem(mnuPro, QStringLiteral("MnuProWrite"), TextKey::MenuWrite, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     command(MnuProWrite, &frmMain::MnuProWrite_Click);
+    fleet_->addToProgramMenu(mnuPro);
 
     MnuView = addMenu(bar, QStringLiteral("MnuView"), TextKey::MenuView);
     MnuViewToolBar = addItem(MnuView, QStringLiteral("MnuViewToolBar"), TextKey::MenuToolBar);
@@ -326,6 +330,7 @@ void frmMain::Form_ReLoad()
     updateRecentMenu();
     undo_->retranslate();
     retitleChannelListItems();
+    fleet_->retranslate();
     gridModel->languageChanged();
     LoadShowTree();
     ShowListByData();
@@ -723,7 +728,7 @@ void frmMain::mnuProRead_Click()
     });
 }
 
-void frmMain::MnuProWrite_Click() { radio_.startWrite(ctx_.comPort, ctx_.document.Model); }
+void frmMain::MnuProWrite_Click() { radio_.startWrite(ctx_.comPort, ctx_.document.Model, fleet_->writeOptions()); }
 
 void frmMain::ReadRMGDataFromRadio() { radio_.startReadEmbeddedInfo(ctx_.comPort); }
 

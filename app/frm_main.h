@@ -3,6 +3,7 @@
 // and the status bar, and every command the user starts from them.
 #include "channel_grid_model.h"
 #include "file_history.h"
+#include "fleet_commands.h"
 #include "radio_session.h"
 #include "window_run_ui.h"
 
@@ -38,6 +39,7 @@ public:
 
     // The line to the radio (its transport factory and reply time-out can be replaced).
     RadioSession& radio() { return radio_; }
+    FleetCommands& fleet() { return *fleet_; }
     WindowRunUi& runUi() { return runUi_; }
     bool runActive() const { return radio_.isActive(); }
 
@@ -112,6 +114,7 @@ private:
     std::unique_ptr<BoxMessageSink> sink_;
     WindowRunUi runUi_;
     RadioSession radio_;
+    FleetCommands* fleet_ = nullptr;
     FileHistory history_;
     QRect placedFrame_;          // the frame asked for before the window was first shown
     QMargins assumedMargins_;    // ... and the frame margins known then

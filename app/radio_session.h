@@ -11,7 +11,9 @@
 #include <functional>
 #include <memory>
 
-namespace tq8615 { class ProgrammingRun; }
+#include "link/write_task.h"
+
+namespace tq8615 { class ProgrammingRun; class FleetLoop; }
 
 namespace tq8615::app {
 
@@ -30,8 +32,11 @@ public:
 
     // Each returns true when the run started.
     bool startRead(const QString& port, std::function<void(int band, RadioImage& image)> accept);
-    bool startWrite(const QString& port, EditingModel& model);
+    // The write with its read-back and backup as `options` say.
+    bool startWrite(const QString& port, EditingModel& model, const WriteTaskOptions& options);
     bool startReadEmbeddedInfo(const QString& port);
+    // The loop that writes radio after radio on the port; null while a run is active.
+    FleetLoop* prepareFleet(const QString& port);
 
 private:
     bool prepare(const QString& port);
@@ -40,6 +45,9 @@ private:
     BlockUsageMap usage_;
     std::unique_ptr<Transport> transport_;
     std::unique_ptr<ProgrammingRun> run_;
+    std::unique_ptr<WriteTask> task_;
+    std::unique_ptr<Transport> probeLine_;
+    std::unique_ptr<FleetLoop> fleet_;
     std::string enteredPassword_;
 };
 

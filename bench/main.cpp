@@ -6,6 +6,7 @@
 #include "link/programming_run.h"
 #include "link/run_to_end.h"
 #include "link/serial_transport.h"
+#include "link/write_task.h"
 #include "model/editing_model.h"
 
 #include <QCoreApplication>
@@ -16,6 +17,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <signal.h>
 
 using namespace tq8615;
 
@@ -190,8 +192,34 @@ int main(int argc, char** argv)
                   read.seconds + write.seconds};
     Print("total", total);
 
+    // A fleet: five radios one after the other, each with its serial number read, the write
+    // and the read-back that verifies it. The radio program plays the next radio on SIGUSR2.
+    constexpr int kFleet = 5;
+    WriteTask task(run, ui, image);
+    Outcome clone{true, 0, 0, 0};
+    for (int n = 0; n < kFleet; ++n) {
+        if (n > 0)
+            ::kill(pid_t(radio.processId()), SIGUSR2);
+        WriteTaskOptions options;
+        options.readSerial = true;
+        line.reset();
+        QElapsedTimer clock;
+        clock.start();
+        clone.ok = RunTaskToEnd(task, [&] { return task.start(WriteRequestFor(model), options, false); }).value_or(false)
+            && clone.ok;
+        clone.seconds += double(clock.nsecsElapsed()) / 1e9;
+        clone.blocks += line.blocks;
+        clone.wireBytes += line.sent + (line.received - line.sent);
+    }
+    std::printf("clone of %d radios (serial number, write, verify), %.1f s a radio:\n", kFleet, clone.seconds / kFleet);
+    Print("clone", clone);
+
     radio.terminate();
     radio.waitForFinished(5000);
+    if (!clone.ok) {
+        std::fprintf(stderr, "clone failed: %s\n", ui.last.c_str());
+        return 1;
+    }
     if (!read.ok || !write.ok || !readBack) {
         std::fprintf(stderr, "benchmark run failed: %s%s\n", ui.last.c_str(), readBack ? "" : " (image read back differs)");
         return 1;

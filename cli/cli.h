@@ -56,11 +56,13 @@ Command NewCommand();
 Command EncodeCommand();
 Command DecodeCommand();
 Command ShowCommand();
+Command DiffCommand();
 // The radio commands (cmd_read.cpp, cmd_write.cpp, cmd_info.cpp).
 Command ReadCommand();
 Command WriteCommand();
 Command InfoCommand();
 // Channel lists in the other programmers' comma-separated format (cmd_csv.cpp).
 Command CsvCommand();
+Command CloneCommand();
 
 }  // namespace tq8615::cli

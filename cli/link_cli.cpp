@@ -1,6 +1,7 @@
 #include "cli/link_cli.h"
 
 #include "cli/terminal_text.h"
+#include "files/backup.h"
 #include "link/run_to_end.h"
 #include "link/serial_ports.h"
 #include "link/serial_transport.h"
@@ -99,15 +100,19 @@ void TerminalRunUi::showEmbeddedInfo(const EmbeddedInfo& info)
     std::cout << EmbeddedInfoEnglishText(shown) << std::flush;
 }
 
-int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start)
+std::unique_ptr<QCoreApplication> EnsureEventLoop()
 {
-    // The serial port and the reply timer need an event loop; the tool has none otherwise.
     static int argc = 1;
     static char name[] = "tq8615-cli";
     static char* argv[] = {name, nullptr};
-    std::unique_ptr<QCoreApplication> app;
-    if (!QCoreApplication::instance())
-        app = std::make_unique<QCoreApplication>(argc, argv);
+    if (QCoreApplication::instance())
+        return nullptr;
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start)
+{
+    const auto app = EnsureEventLoop();
 
     SerialPortTransport port(QString::fromStdString(options.port));
     RadioImage image;
@@ -117,6 +122,47 @@ int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::functi
         run.setEnteredPassword(*options.password);
 
     return RunToEnd(run, [&] { return start(run); }).value_or(false) ? 0 : 1;
+}
+
+}  // namespace tq8615::cli
+
+namespace tq8615::cli {
+
+WriteTaskOptions WriteOptionsFrom(const Args& args, TerminalRunUi& ui)
+{
+    WriteTaskOptions writeOptions;
+    writeOptions.verify = args.option("--verify").has_value();
+    if (auto folder = args.option("--backup")) {
+        writeOptions.backup = [folder = std::filesystem::path(*folder), &ui](int band, RadioImage& image,
+                                                                              const std::string& serial) -> std::optional<Message> {
+            CollectingSink why;
+            auto saved = SaveBackup(folder, band, image, serial, why);
+            if (!saved) {
+                const Message reason = why.messages.empty() ? Message{} : why.messages.front();
+                return Message::Builtin(BuiltinText::BackupFailed, Message::Icon::Error, "\n" + reason.english);
+            }
+            ui.show(Message::Builtin(BuiltinText::BackupSaved, Message::Icon::Information, saved->string()));
+            return std::nullopt;
+        };
+    }
+    return writeOptions;
+}
+
+int ExecuteWrite(const RadioOptions& options, TerminalRunUi& ui, const WriteRequest& request,
+                 const WriteTaskOptions& writeOptions, WriteTaskResult* result)
+{
+    const auto app = EnsureEventLoop();
+    SerialPortTransport port(QString::fromStdString(options.port));
+    RadioImage image;
+    BlockUsageMap usage;
+    ProgrammingRun run(port, ui, image, usage);
+    if (options.password)
+        run.setEnteredPassword(*options.password);
+    WriteTask task(run, ui, image);
+    const bool ok = RunTaskToEnd(task, [&] { return task.start(request, writeOptions); }).value_or(false);
+    if (result)
+        *result = task.result();
+    return ok ? 0 : 1;
 }
 
 }  // namespace tq8615::cli

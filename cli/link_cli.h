@@ -3,8 +3,12 @@
 // a programming run to its end on an event loop of their own.
 #include "cli/cli.h"
 #include "link/programming_run.h"
+#include "link/write_task.h"
+
+#include <QCoreApplication>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -44,5 +48,16 @@ private:
 
 // Opens the port, lets `start` begin the run and waits for its end; 0 on success.
 int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start);
+
+// Reads --verify and --backup DIR into the options of a write.
+WriteTaskOptions WriteOptionsFrom(const Args& args, TerminalRunUi& ui);
+
+// The write with its read-back and backup, as ExecuteRun; `result` receives the outcome.
+int ExecuteWrite(const RadioOptions& options, TerminalRunUi& ui, const WriteRequest& request,
+                 const WriteTaskOptions& writeOptions, WriteTaskResult* result = nullptr);
+
+// The event loop the serial port and the reply timer need, while the result lives; null
+// when there is one already.
+std::unique_ptr<QCoreApplication> EnsureEventLoop();
 
 }  // namespace tq8615::cli

@@ -9,7 +9,8 @@ namespace {
 
 std::vector<Command> Commands()
 {
-    return {NewCommand(), EncodeCommand(), DecodeCommand(), ShowCommand(), ReadCommand(), WriteCommand(), InfoCommand(), CsvCommand()};
+    return {NewCommand(),   EncodeCommand(), DecodeCommand(), ShowCommand(),  DiffCommand(),
+            ReadCommand(),  WriteCommand(),  CloneCommand(),  InfoCommand(),  CsvCommand()};
 }
 
 void PrintOverview(std::ostream& out)
@@ -43,8 +44,10 @@ int main(int argc, char** argv)
             std::cout << "usage: tq8615-cli " << command.usage << "\n  " << command.summary << '\n';
             return 0;
         }
-        if (!error.empty())
-            return Fail(error + "\nusage: tq8615-cli " + command.usage);
+        if (!error.empty()) {  // a usage error, as an unknown command
+            Fail(error + "\nusage: tq8615-cli " + command.usage);
+            return 2;
+        }
         return command.run(args);
     }
     std::cerr << "unknown command '" << words[0] << "'\n";

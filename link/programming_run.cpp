@@ -4,6 +4,7 @@
 #include "model/fixed_text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tq8615 {
 
@@ -33,6 +34,7 @@ bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddres
     vars_.CurrentAddress = firstAddress - kBlockSize;  // the first advance gives firstAddress
     vars_.LinkState = LinkState::Idle;
     if (!port_.open()) {
+        firstPrompt_.reset();
         ui_.show(port_.openFailureMessage());
         vars_.RunKind = RunKind::None;
         return false;
@@ -42,7 +44,10 @@ bool ProgrammingRun::begin(RunKind kind, int32_t firstAddress, int32_t endAddres
 
 bool ProgrammingRun::confirmStart(const Message& prompt)
 {
-    if (askUser([&] { return ui_.confirm(prompt); }))
+    const std::optional<Message> first = std::exchange(firstPrompt_, std::nullopt);
+    if (!first && quiet_)
+        return true;
+    if (askUser([&] { return ui_.confirm(first.value_or(prompt)); }))
         return true;
     abandon();
     return false;
@@ -93,9 +98,26 @@ bool ProgrammingRun::startWrite(WriteRequest request)
 
 bool ProgrammingRun::startReadEmbeddedInfo()
 {
-    if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd))
+    if (!begin(RunKind::ReadEmbeddedInfo, kEmbeddedInfoStart, kEmbeddedInfoEnd)
+        || (firstPrompt_ && !confirmStart(*firstPrompt_)))
         return false;
     planner_.PlannerMode = TransferPlanner::Mode::AllBlocks;
+    sendHandshake();
+    return true;
+}
+
+bool ProgrammingRun::startReadBack(const std::bitset<kChannelSlots>& channelsInUse)
+{
+    if (!begin(RunKind::Read, 0, kImageEndAddress))
+        return false;
+    accept_ = nullptr;
+    ClearImage(image_, usage_);
+    planner_.planWrite(channelsInUse);
+    vars_.ProgressTotal = planner_.countBlocks(kImageEndAddress);
+    vars_.ProgressDone = 0;
+    progressOpen_ = true;
+    ui_.cancelRun = [this] { cancel(); };
+    ui_.progressOpened(RunKind::Read);
     sendHandshake();
     return true;
 }
@@ -474,7 +496,10 @@ void ProgrammingRun::endRun(RunOutcome outcome)
     ReadAcceptor accept = std::move(accept_);
     accept_ = nullptr;
 
-    if (outcome == RunOutcome::Succeeded) {
+    if (outcome == RunOutcome::Succeeded && quiet_) {
+        if (accept)
+            accept(vars_.RadioBand, image_);
+    } else if (outcome == RunOutcome::Succeeded) {
         switch (kind) {
         case RunKind::Read:
             if (accept)

@@ -15,6 +15,7 @@
 
 #include <bitset>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tq8615 {
@@ -72,6 +73,16 @@ public:
     bool startRead(ReadAcceptor accept);
     bool startWrite(WriteRequest request);
     bool startReadEmbeddedInfo();
+    // Reads back exactly the blocks a write of these channels sends, into the cleared image:
+    // the second conversation that checks a write.
+    bool startReadBack(const std::bitset<kChannelSlots>& channelsInUse);
+
+    // For runs that are steps of a longer task: no confirmation question, and no message on
+    // success (the task asked once and reports its own outcome). Failures are still shown.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
+    // The next start asks this question once the port is open, quiet or not: a task of
+    // several runs asks once, before anything is sent.
+    void askBeforeStart(const Message& prompt) { firstPrompt_ = prompt; }
 
     // The user stops a read or write (the progress window's Cancel). A write asks first.
     // The exchange under way is completed, then "END" closes the conversation; the read
@@ -142,6 +153,8 @@ private:
     int threshold_ = 1;
     bool progressOpen_ = false;
     bool cancelling_ = false;
+    bool quiet_ = false;
+    std::optional<Message> firstPrompt_;
     RunOutcome outcome_ = RunOutcome::Succeeded;
     bool waitingForUser_ = false;
     bool blockInFlight_ = false;   // the last frame sent is a data block request or write

@@ -80,6 +80,14 @@ void TransferPlanner::planReadFromBitmap(const RadioImage& image)
     finishSkipList();
 }
 
+std::vector<int> TransferPlanner::plannedBlocks(int endAddress) const
+{
+    std::vector<int> blocks;
+    for (auto next = nextAddress(0); next && *next <= endAddress; next = nextAddress(*next + kBlockSize))
+        blocks.push_back(*next);
+    return blocks;
+}
+
 void TransferPlanner::planWrite(const std::bitset<kChannelSlots>& channelsInUse)
 {
     PlannerMode = Mode::WriteSkipList;

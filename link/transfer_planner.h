@@ -37,6 +37,8 @@ public:
     void finishSkipList(int blockSize = kBlockSize);
     // Blocks planned from 0 to `endAddress` with the current skip list.
     int countBlocks(int endAddress, int blockSize = kBlockSize) const;
+    // The start addresses of the blocks planned from 0 to `endAddress`, in order.
+    std::vector<int> plannedBlocks(int endAddress) const;
     // The address to transfer for candidate `address`; nullopt when the include list has
     // nothing at or after it.
     std::optional<int> nextAddress(int address) const;

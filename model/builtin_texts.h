@@ -33,6 +33,12 @@ enum class BuiltinText {
     CsvLocationsShifted, CsvReplacesChannel, ImportChannels, ExportChannels, CsvFileType,
     CsvPreviewTitle, CsvKeepLocations, CsvFillFrom, CsvImportGood, CsvRowsHeader,
     CsvChannelHeader, CsvProblemsLabel, CsvRowsSummary, CsvExported, CsvRefusedTag,
+    // A write read back and checked, and the backup taken before it; followed by details.
+    WrittenAndVerified, VerifyFailed, BackupFailed, BackupSaved,
+    // Comparing configurations, the write settings and programming a fleet in the window.
+    CompareWith, VerifyAfterWrite, BackupBeforeWrite, CloneToMany, CompareCaption, CompareEqual,
+    CompareArea, CompareItem, CompareField, CompareThis, CompareOther,
+    CloneStart, CloneStop, CloneCounts, CloneWaiting, CloneWriting, CloneRemove, CloneLogFile,
 };
 
 struct TextPair {

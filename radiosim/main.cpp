@@ -9,6 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
@@ -26,11 +27,16 @@ using Clock = std::chrono::steady_clock;
 using tq8615::sim::VirtualRadio;
 
 volatile sig_atomic_t stopRequested = 0;
+volatile sig_atomic_t offRequested = 0;
+volatile sig_atomic_t nextRequested = 0;
 void onSignal(int) { stopRequested = 1; }
+void onOffSignal(int) { offRequested = 1; }
+void onNextSignal(int) { nextRequested = 1; }
 
 struct Options {
     std::string memoryFile;
     std::string infoFile;
+    std::string nextMemoryFile;
     std::string linkPath;
     std::string password;
     bool passwordGiven = false;
@@ -61,9 +67,15 @@ void usage(std::FILE* to)
         "  --split N            send replies in pieces of N bytes\n"
         "  --garbage-every N    send garbage bytes before every Nth reply\n"
         "  --stop-after N       stop answering after N frames\n"
+        "  --corrupt-write N    store the Nth block written with a wrong byte (but acknowledge it)\n"
+        "  --off-mid-write N    the Nth radio switches off after its tenth block written\n"
+        "  --next-memory FILE   memory of the next radios (blank without it)\n"
         "  --link PATH          also make PATH a symbolic link to the terminal\n"
         "  --watch-stdin        end when standard input closes\n"
-        "  --verbose            log every frame on standard error\n",
+        "  --verbose            log every frame on standard error\n"
+        "\n"
+        "SIGUSR1 switches the radio off; SIGUSR2 switches it on as the next radio of a fleet\n"
+        "(the next serial number, memory from --next-memory or blank).\n",
         to);
 }
 
@@ -140,6 +152,9 @@ int main(int argc, char** argv)
         else if (a == "--split") number(radio.faults.splitSize);
         else if (a == "--garbage-every") number(radio.faults.garbageEvery);
         else if (a == "--stop-after") number(radio.faults.stopAfter);
+        else if (a == "--corrupt-write") number(radio.faults.corruptWrite);
+        else if (a == "--off-mid-write") number(radio.faults.offMidWrite);
+        else if (a == "--next-memory") opt.nextMemoryFile = value();
         else if (a == "--link") opt.linkPath = value();
         else if (a == "--watch-stdin") opt.watchStdin = true;
         else if (a == "--verbose") opt.verbose = true;
@@ -205,6 +220,10 @@ int main(int argc, char** argv)
     sigemptyset(&sa.sa_mask);
     for (int s : {SIGINT, SIGTERM, SIGHUP})
         sigaction(s, &sa, nullptr);
+    sa.sa_handler = onOffSignal;
+    sigaction(SIGUSR1, &sa, nullptr);
+    sa.sa_handler = onNextSignal;
+    sigaction(SIGUSR2, &sa, nullptr);
 
     // One byte takes 10 bit times on the line (start, 8 data, stop).
     const auto byteTime = std::chrono::nanoseconds(10'000'000'000LL / opt.baud);
@@ -213,6 +232,21 @@ int main(int argc, char** argv)
     Clock::time_point inClock{}, outClock{};
 
     while (!stopRequested) {
+        if (offRequested) {
+            offRequested = 0;
+            radio.switchOff();
+            out.clear();
+        }
+        if (nextRequested) {
+            nextRequested = 0;
+            std::array<uint8_t, tq8615::sim::kMemorySize> next{};
+            if (!opt.nextMemoryFile.empty())
+                loadFile(opt.nextMemoryFile, next.data(), next.size());
+            radio.switchOnAsNext(next);
+            out.clear();
+            if (opt.verbose)
+                std::fprintf(stderr, "radiosim: on as radio %d\n", radio.radioNumber());
+        }
         const auto now = Clock::now();
         // Put on the line whatever is due.
         std::vector<uint8_t> due;
@@ -266,6 +300,8 @@ int main(int argc, char** argv)
         for (ssize_t i = 0; i < n; ++i) {
             // The frame reaches the radio at the line's speed; the cable echoes each byte
             // as it passes.
+            if (!radio.poweredOn())
+                continue;  // nothing answers, not even the echo
             if (opt.paced)
                 inClock = std::max(inClock, arrivedAt) + byteTime;
             schedule(inClock, buffer[i]);

@@ -49,13 +49,33 @@ void VirtualRadio::fillSampleInfo()
     putText(info.data() + 20, 4, "U001", 0x00);
     std::memcpy(info.data() + kPasswordOffset, password.data(), kPasswordLength);
     putText(info.data() + 28, 4, "0086", 0x00);
-    putText(info.data() + 32, 16, "SIM8615000001", 0x00);
+    std::string serial = std::to_string(radioNumber_);
+    serial = "SIM8615" + std::string(serial.size() < 6 ? 6 - serial.size() : 0, '0') + serial;
+    putText(info.data() + 32, 16, serial, 0x00);
     putText(info.data() + 48, 16, "2024-01-15", 0x00);
     putText(info.data() + 64, 8, "MC01", 0x00);
     putText(info.data() + 112, 16, "2024-02-01", 0x00);
     putText(info.data() + 96, 16, "DEALER-7", 0x00);
     putText(info.data() + 128, 16, "2024-03-10", 0x00);
     putText(info.data() + 144, 16, "Virtual Shop", 0x00);
+}
+
+void VirtualRadio::switchOff()
+{
+    on_ = false;
+    pending_.clear();
+    programming_ = false;
+}
+
+void VirtualRadio::switchOnAsNext(const std::array<uint8_t, kMemorySize>& nextMemory)
+{
+    switchOff();
+    ++radioNumber_;
+    blocksWrittenThisRadio_ = 0;
+    memory = nextMemory;
+    setPassword("");
+    fillSampleInfo();
+    on_ = true;
 }
 
 bool VirtualRadio::readable(int address, int length) const
@@ -71,6 +91,8 @@ uint8_t* VirtualRadio::cell(int address)
 
 bool VirtualRadio::receive(uint8_t byte, Reply& reply)
 {
+    if (!on_)
+        return false;
     pending_.push_back(byte);
     return parse(reply);
 }
@@ -141,9 +163,15 @@ bool VirtualRadio::parse(Reply& reply)
                 ++badWrites_;
                 return false;  // no acknowledgement: the program sends the frame again
             }
+            if (++blocksWritten_ == faults.corruptWrite)
+                data[0] ^= 0xFF;  // a memory cell that does not keep what it was given
             for (int i = 0; i < length; ++i)
                 *cell(address + i) = data[std::size_t(i)];
             wroteThisSession_ = true;
+            if (++blocksWrittenThisRadio_ == 10 && radioNumber_ == faults.offMidWrite) {
+                switchOff();  // pulled away before the acknowledgement
+                return false;
+            }
             return answer({kAck}, false, reply);
         }
         if (first == 'E') {

@@ -29,6 +29,8 @@ struct Faults {
     int splitSize = 0;      // replies go out in pieces of this many bytes
     int garbageEvery = 0;   // every Nth reply is preceded by garbage bytes
     int stopAfter = 0;      // no reply to any frame after the first N frames
+    int corruptWrite = 0;   // the Nth block written is acknowledged but stored with a wrong byte
+    int offMidWrite = 0;    // the Nth radio switches off after its tenth block written
 };
 
 // One reply as pieces that leave the radio one after the other.
@@ -45,8 +47,18 @@ public:
 
     // Stores the password in the embedded information (padded with 0x00).
     void setPassword(const std::string& password);
-    // A plausible production and dealer area for the given band.
+    // A plausible production and dealer area for the given band, with this radio's serial
+    // number.
     void fillSampleInfo();
+
+    // Switched off, the radio neither answers nor echoes (the cable goes with it).
+    bool poweredOn() const { return on_; }
+    void switchOff();
+    // Switched on as the next radio of a fleet: the next serial number, no password, and
+    // the memory given.
+    void switchOnAsNext(const std::array<uint8_t, kMemorySize>& nextMemory);
+    // The radio's place in the fleet, from 1; its serial number is SIM8615 and six digits of it.
+    int radioNumber() const { return radioNumber_; }
 
     // Takes one received byte; returns true and fills `reply` when the byte completes a
     // frame that gets an answer.
@@ -73,6 +85,10 @@ private:
     int replies_ = 0;
     int blockReplies_ = 0;
     int badWrites_ = 0;
+    int blocksWritten_ = 0;
+    int blocksWrittenThisRadio_ = 0;
+    int radioNumber_ = 1;
+    bool on_ = true;
 };
 
 }  // namespace tq8615::sim

@@ -1,6 +1,7 @@
 // The command-line tool as a user runs it: exit status, messages and files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -197,4 +198,52 @@ TEST(Cli, ChannelListsOutAndIn)
     EXPECT_EQ(notCsv.status, 1);
     EXPECT_NE(notCsv.output.find("The header line has no Frequency column."), std::string::npos) << notCsv.output;
     EXPECT_FALSE(std::filesystem::exists(dir / "d.dat"));
+}
+
+// diff: equal, one field, a radio image against the file it came from, and errors.
+TEST(Cli, Diff)
+{
+    TempDir dir;
+    Document doc;
+    doc.Model = test::RichModel(1);
+    CollectingSink sink;
+    ASSERT_TRUE(doc.SaveDataFile(dir / "a.dat", sink));
+    ChannelRecord& second = doc.Model.ChannelList[std::size_t(doc.Model.FindChannel(2))];
+    second.DecodeCtcss = int16_t(second.DecodeCtcss % 50 + 1);
+    ASSERT_TRUE(doc.SaveDataFile(dir / "b.dat", sink));
+    ASSERT_EQ(RunCli("encode " + Q(dir / "a.dat") + " -o " + Q(dir / "a.bin")).status, 0);
+    test::WriteAll(dir / "short.dat", "TQ8615");
+
+    struct Row {
+        const char* name;
+        std::string arguments;
+        int status;
+        std::string output;  // all of it, or a part
+        bool whole;
+    };
+    const std::vector<Row> rows = {
+        {"a file with itself", Q(dir / "a.dat") + " " + Q(dir / "a.dat"), 0, "equal\n", true},
+        {"one channel's tone", Q(dir / "a.dat") + " " + Q(dir / "b.dat"), 1,
+            "channels  channel 2  DecodeCtcss: ", false},
+        {"the image of a file with the file", Q(dir / "a.bin") + " " + Q(dir / "a.dat"), 0, "equal\n", true},
+        {"the image of a file with a changed file", Q(dir / "b.dat") + " " + Q(dir / "a.bin"), 1,
+            "channels  channel 2  DecodeCtcss: ", false},
+        {"a file that is neither", Q(dir / "a.dat") + " " + Q(dir / "short.dat"), 2, "File Data Error!", false},
+        {"a missing file", Q(dir / "a.dat") + " " + Q(dir / "none.dat"), 2, "", false},
+        {"one file only", Q(dir / "a.dat"), 2, "usage", false},
+        {"an unknown option", Q(dir / "a.dat") + " " + Q(dir / "b.dat") + " --colour", 2, "unknown option", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Result r = RunCli("diff " + row.arguments);
+        EXPECT_EQ(r.status, row.status) << r.output;
+        if (row.whole)
+            EXPECT_EQ(r.output, row.output);
+        else
+            EXPECT_NE(r.output.find(row.output), std::string::npos) << r.output;
+    }
+    // Exactly one line for the one field, and the count.
+    const Result changed = RunCli("diff " + Q(dir / "a.dat") + " " + Q(dir / "b.dat"));
+    EXPECT_EQ(std::count(changed.output.begin(), changed.output.end(), '\n'), 2) << changed.output;
+    EXPECT_NE(changed.output.find("\n1 difference\n"), std::string::npos) << changed.output;
 }

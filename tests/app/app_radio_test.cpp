@@ -62,7 +62,7 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
     QVERIFY(w.runActive());
     QVERIFY(waitForIdle(w));
     QVERIFY(progressSeen);
-    QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::WritePrompt), l.LangText(2005)}));
+    QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::WritePrompt), l.text(BuiltinText::WrittenAndVerified)}));
 
     // Start over from the defaults, then read the radio back.
     w.MnuSetInit_Click();
@@ -208,7 +208,8 @@ void AppRadioTest::cancelReadAndWriteMidway()
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     w.MnuProWrite_Click();
     QVERIFY(waitForIdle(w));
-    QCOMPARE(h.boxes.texts().last(), l.LangText(2005));
+    // Written and read back: the write setting is on unless the user turned it off.
+    QCOMPARE(h.boxes.texts().last(), l.text(BuiltinText::WrittenAndVerified));
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     w.mnuProRead_Click();
     QVERIFY(waitForIdle(w));

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 
 #include <random>
+#include <signal.h>
 
 namespace tq8615::test {
 
@@ -193,6 +194,11 @@ RadioSimProcess::~RadioSimProcess()
         process_.kill();
         process_.waitForFinished(2000);
     }
+}
+
+void RadioSimProcess::signal(int number)
+{
+    ::kill(pid_t(process_.processId()), number);
 }
 
 void RadioSimProcess::kill()

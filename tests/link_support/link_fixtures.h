@@ -115,6 +115,8 @@ public:
     QString path() const { return path_; }
     // Stops the program now (like pulling the cable) and waits for it to end.
     void kill();
+    // Sends a signal: SIGUSR1 switches the radio off, SIGUSR2 on as the next radio.
+    void signal(int number);
 
 private:
     QProcess process_;
