@@ -110,23 +110,32 @@ std::unique_ptr<QCoreApplication> EnsureEventLoop()
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
+namespace {
+
+// The port, the image and the conversation of one command, with the password the user
+// gave on the command line.
+struct RadioLine {
+    RadioLine(const RadioOptions& options, TerminalRunUi& ui)
+        : port(QString::fromStdString(options.port)), run(port, ui, image, usage)
+    {
+        if (options.password)
+            run.setEnteredPassword(*options.password);
+    }
+
+    SerialPortTransport port;
+    RadioImage image;
+    BlockUsageMap usage;
+    ProgrammingRun run;
+};
+
+}  // namespace
+
 int ExecuteRun(const RadioOptions& options, TerminalRunUi& ui, const std::function<bool(ProgrammingRun&)>& start)
 {
     const auto app = EnsureEventLoop();
-
-    SerialPortTransport port(QString::fromStdString(options.port));
-    RadioImage image;
-    BlockUsageMap usage;
-    ProgrammingRun run(port, ui, image, usage);
-    if (options.password)
-        run.setEnteredPassword(*options.password);
-
-    return RunToEnd(run, [&] { return start(run); }).value_or(false) ? 0 : 1;
+    RadioLine line(options, ui);
+    return RunToEnd(line.run, [&] { return start(line.run); }).value_or(false) ? 0 : 1;
 }
-
-}  // namespace tq8615::cli
-
-namespace tq8615::cli {
 
 WriteTaskOptions WriteOptionsFrom(const Args& args, TerminalRunUi& ui)
 {
@@ -152,13 +161,8 @@ int ExecuteWrite(const RadioOptions& options, TerminalRunUi& ui, const WriteRequ
                  const WriteTaskOptions& writeOptions, WriteTaskResult* result)
 {
     const auto app = EnsureEventLoop();
-    SerialPortTransport port(QString::fromStdString(options.port));
-    RadioImage image;
-    BlockUsageMap usage;
-    ProgrammingRun run(port, ui, image, usage);
-    if (options.password)
-        run.setEnteredPassword(*options.password);
-    WriteTask task(run, ui, image);
+    RadioLine line(options, ui);
+    WriteTask task(line.run, ui, line.image);
     const bool ok = RunTaskToEnd(task, [&] { return task.start(request, writeOptions); }).value_or(false);
     if (result)
         *result = task.result();

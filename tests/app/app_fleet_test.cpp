@@ -18,18 +18,6 @@
 using namespace tq8615;
 using namespace tq8615::app;
 
-namespace {
-
-bool waitForIdle(frmMain& w, int ms = 60000)
-{
-    QDeadlineTimer deadline(ms);
-    while (w.runActive() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return !w.runActive();
-}
-
-}  // namespace
-
 class AppFleetTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -102,7 +90,7 @@ void AppFleetTest::writeSettingsAreRememberedAndFollowed()
     backup->setChecked(true);
     h.boxes.answers = {Answer::Ok};
     w.MnuProWrite_Click();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     const QStringList texts = h.boxes.texts();
     QCOMPARE(texts.size(), 3);
     QCOMPARE(texts[0], l.text(BuiltinText::WritePrompt));

@@ -5,6 +5,7 @@
 #include "app/frm_main.h"
 #include "scripted_message_box.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -63,6 +64,15 @@ auto& ChannelOf(Table& list, int number)
     if (i < 0)
         qFatal("channel %d does not exist", number);
     return list.ChannelList[static_cast<std::size_t>(i)];
+}
+
+// Turns the event loop until the window's transfer ends; false when it is still running.
+inline bool WaitForIdle(frmMain& w, int ms = 60000)
+{
+    QDeadlineTimer deadline(ms);
+    while (w.runActive() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return !w.runActive();
 }
 
 struct Harness {

@@ -17,18 +17,6 @@
 using namespace tq8615;
 using namespace tq8615::app;
 
-namespace {
-
-bool waitForIdle(frmMain& w, int ms = 60000)
-{
-    QDeadlineTimer deadline(ms);
-    while (w.runActive() && !deadline.hasExpired())
-        QTest::qWait(20);
-    return !w.runActive();
-}
-
-}  // namespace
-
 class AppRadioTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -60,7 +48,7 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
     probe.start(10);
     Child(w, "TCommWrite")->trigger();
     QVERIFY(w.runActive());
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QVERIFY(progressSeen);
     QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::WritePrompt), l.text(BuiltinText::WrittenAndVerified)}));
 
@@ -70,7 +58,7 @@ void AppRadioTest::writeThenReadThroughVirtualRadioProgram()
     h.boxes.shown.clear();
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     Child(w, "mnuProRead")->trigger();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::ReadPrompt), l.LangText(2004)}));
     QCOMPARE(ChannelOf(h.doc().Model, 1).ChannelName.trimmed(), std::string("HELLO"));
     QCOMPARE(GridModel(w)->cellText(1, 3), QStringLiteral("HELLO"));
@@ -113,7 +101,7 @@ void AppRadioTest::passwordAndEmbeddedInformation()
 
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     w.mnuProRead_Click();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QCOMPARE(dialogs, QStringList{QStringLiteral("FrmPassWord")});
     QCOMPARE(h.boxes.texts().last(), h.ctx->language.LangText(2004));
 
@@ -121,7 +109,7 @@ void AppRadioTest::passwordAndEmbeddedInformation()
     dialogs.clear();
     Tree(w)->setCurrentItem(TreeNode(w, QStringLiteral("N9")));
     Q_EMIT Tree(w)->itemClicked(TreeNode(w, QStringLiteral("N9")), 0);
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QCOMPARE(dialogs, QStringList{QStringLiteral("FrmEMG")});
     EmbeddedInfoBuffer buffer{};
     std::copy(radio.info.begin(), radio.info.end(), buffer.begin());
@@ -185,7 +173,7 @@ void AppRadioTest::cancelReadAndWriteMidway()
     h.boxes.answers = {Answer::Ok};
     cancelAt(w, 30);
     w.mnuProRead_Click();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QCOMPARE(h.boxes.texts().last(), l.text(BuiltinText::ReadCancelled));
     QCOMPARE(gridText(), shownBefore);
     QCOMPARE(h.doc().CurrentFileName, std::string("new.dat"));
@@ -198,7 +186,7 @@ void AppRadioTest::cancelReadAndWriteMidway()
     h.boxes.answers = {Answer::Ok, Answer::Yes};
     cancelAt(w, 30);
     w.MnuProWrite_Click();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QCOMPARE(h.boxes.texts(), (QStringList{l.text(BuiltinText::WritePrompt), l.text(BuiltinText::StopWriteQuestion),
                                            l.text(BuiltinText::WriteCancelledPartway)}));
     QVERIFY(!radio.programming());
@@ -207,12 +195,12 @@ void AppRadioTest::cancelReadAndWriteMidway()
     h.boxes.shown.clear();
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     w.MnuProWrite_Click();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     // Written and read back: the write setting is on unless the user turned it off.
     QCOMPARE(h.boxes.texts().last(), l.text(BuiltinText::WrittenAndVerified));
     h.boxes.answers = {Answer::Ok, Answer::Ok};
     w.mnuProRead_Click();
-    QVERIFY(waitForIdle(w));
+    QVERIFY(WaitForIdle(w));
     QCOMPARE(h.boxes.texts().last(), l.LangText(2004));
     // The memory channels' rows (the radio keeps no scan flag for VFO1).
     QCOMPARE(gridText().mid(0, 2000), shownBefore.mid(0, 2000));
