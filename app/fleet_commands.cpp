@@ -81,10 +81,12 @@ void FleetCommands::mnuFileCompare_Click()
     auto other = LoadConfiguration(path.toStdString(), band, ctx_.document.ProgramFolder(), sink_);
     if (!other)
         return;
-    auto differences = CompareLoaded(Configuration{ctx_.document.Model, false}, *other, sink_);
-    if (!differences)
-        return;
-    FrmCompare window(ctx_.language, *differences, QFileInfo(path).fileName(), window_);
+    auto compare = [this, current = Configuration{ctx_.document.Model, false}, other = *other](CompareScope scope) {
+        return CompareLoaded(current, other, sink_, scope);
+    };
+    if (!compare(CompareScope{other->fromImage}))
+        return;  // the data cannot be encoded; the message said why
+    FrmCompare window(ctx_.language, compare, other->fromImage, QFileInfo(path).fileName(), window_);
     ctx_.dialogs.run(window);
 }
 

@@ -3,6 +3,7 @@
 #include "dialog_hooks.h"
 #include "language.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,37 +13,36 @@
 
 namespace tq8615::app {
 
-FrmCompare::FrmCompare(const Language& language, const std::vector<Difference>& differences, const QString& otherName,
+FrmCompare::FrmCompare(const Language& language, Comparison compare, bool radioOnlyFixed, const QString& otherName,
                        QWidget* parent)
-    : QDialog(parent, ModalDialogFlags())
+    : QDialog(parent, ModalDialogFlags()), language_(language), compare_(std::move(compare))
 {
     setObjectName(QStringLiteral("FrmCompare"));
     setWindowTitle(language.text(BuiltinText::CompareCaption) + QStringLiteral(" - ") + otherName);
     auto* layout = new QVBoxLayout(this);
 
+    auto* top = new QHBoxLayout;
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
-    lblSummary->setText(differences.empty() ? language.text(BuiltinText::CompareEqual)
-                                            : QString::number(differences.size()));
-    layout->addWidget(lblSummary);
+    top->addWidget(lblSummary, 1);
+    // A data file saved from a read holds defaults where the radio has no place; comparing
+    // only what a radio holds shows what a write would change.
+    chkRadioOnly = new QCheckBox(language.text(BuiltinText::CompareRadioOnly), this);
+    chkRadioOnly->setObjectName(QStringLiteral("chkRadioOnly"));
+    chkRadioOnly->setChecked(radioOnlyFixed);
+    chkRadioOnly->setEnabled(!radioOnlyFixed);
+    connect(chkRadioOnly, &QCheckBox::toggled, this, &FrmCompare::ShowDifferences);
+    top->addWidget(chkRadioOnly);
+    layout->addLayout(top);
 
-    tblDifferences = new QTableWidget(int(differences.size()), 5, this);
+    tblDifferences = new QTableWidget(0, 5, this);
     tblDifferences->setObjectName(QStringLiteral("tblDifferences"));
+    tblDifferences->setAccessibleName(language.text(BuiltinText::CompareCaption));
     tblDifferences->setHorizontalHeaderLabels({language.text(BuiltinText::CompareArea), language.text(BuiltinText::CompareItem),
                                                language.text(BuiltinText::CompareField), language.text(BuiltinText::CompareThis),
                                                language.text(BuiltinText::CompareOther)});
     tblDifferences->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblDifferences->verticalHeader()->hide();
-    for (int row = 0; row < int(differences.size()); ++row) {
-        const Difference& d = differences[std::size_t(row)];
-        const QString cells[] = {QString::fromUtf8(AreaName(d.area).data(), qsizetype(AreaName(d.area).size())),
-                                 QString::fromStdString(d.item), QString::fromStdString(d.field),
-                                 QString::fromStdString(d.left), QString::fromStdString(d.right)};
-        for (int column = 0; column < 5; ++column)
-            tblDifferences->setItem(row, column, new QTableWidgetItem(cells[column]));
-    }
-    tblDifferences->resizeColumnsToContents();
-    tblDifferences->setVisible(!differences.empty());
     layout->addWidget(tblDifferences);
 
     auto* buttons = new QHBoxLayout;
@@ -52,7 +52,27 @@ FrmCompare::FrmCompare(const Language& language, const std::vector<Difference>& 
     connect(CommandClose, &QPushButton::clicked, this, &QDialog::accept);
     buttons->addWidget(CommandClose);
     layout->addLayout(buttons);
-    resize(720, differences.empty() ? 120 : 420);
+    ShowDifferences();
+    resize(720, 420);
+}
+
+void FrmCompare::ShowDifferences()
+{
+    const auto differences = compare_(CompareScope{chkRadioOnly->isChecked(), false});
+    const std::vector<Difference> none;
+    const std::vector<Difference>& shown = differences ? *differences : none;
+    lblSummary->setText(shown.empty() ? language_.text(BuiltinText::CompareEqual) : QString::number(shown.size()));
+    tblDifferences->setRowCount(int(shown.size()));
+    for (int row = 0; row < int(shown.size()); ++row) {
+        const Difference& d = shown[std::size_t(row)];
+        const QString cells[] = {QString::fromUtf8(AreaName(d.area).data(), qsizetype(AreaName(d.area).size())),
+                                 QString::fromStdString(d.item), QString::fromStdString(d.field),
+                                 QString::fromStdString(d.left), QString::fromStdString(d.right)};
+        for (int column = 0; column < 5; ++column)
+            tblDifferences->setItem(row, column, new QTableWidgetItem(cells[column]));
+    }
+    tblDifferences->resizeColumnsToContents();
+    tblDifferences->setVisible(!shown.empty());
 }
 
 }  // namespace tq8615::app

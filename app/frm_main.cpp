@@ -222,6 +222,7 @@ void frmMain::buildCentral()
     tvTreeView->setHeaderHidden(true);
     tvTreeView->setMinimumWidth(Twips(30));
     connect(tvTreeView, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { treeClicked(item); });
+    tvTreeView->installEventFilter(this);  // Enter opens a node as a click does
 
     gridModel = new ChannelGridModel(ctx_.language, this);
     MSFlexGrid1 = new QTableView(imgSplitter);
@@ -481,6 +482,13 @@ void frmMain::pasteChannel(int row)
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == tvTreeView && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && tvTreeView->currentItem()) {
+            treeClicked(tvTreeView->currentItem());
+            return true;
+        }
+    }
     if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

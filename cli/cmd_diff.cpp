@@ -8,14 +8,15 @@
 namespace tq8615::cli {
 
 namespace {
-constexpr const char* kUsage = "diff A B [--band N]";
+constexpr const char* kUsage = "diff A B [--band N] [--radio] [--padding]";
 }
 
 Command DiffCommand()
 {
     return {"diff", kUsage,
             "compare two configurations (data files or radio images) field by field; exit 0 equal, 1 different, 2 error "
-            "(--band: band plan of an image, by default the other side's)",
+            "(--band: band plan of an image, by default the other side's; --radio: only what a radio holds, as after a "
+            "write; --padding: the bytes after a text's end count too)",
             {"--band"}, [](const Args& args) {
                 if (args.positional.size() != 2) {
                     std::cerr << "usage: tq8615-cli " << kUsage << '\n';
@@ -39,7 +40,8 @@ Command DiffCommand()
                 for (std::size_t i : {0u, 1u})
                     if (!sides[i] && !(sides[i] = LoadConfiguration(paths[i], *band, ProgramFolder(), sink)))
                         return 2;
-                auto differences = CompareLoaded(*sides[0], *sides[1], sink);
+                const CompareScope scope{args.flag("--radio"), args.flag("--padding")};
+                auto differences = CompareLoaded(*sides[0], *sides[1], sink, scope);
                 if (!differences)
                     return 2;
                 if (differences->empty()) {
@@ -50,7 +52,8 @@ Command DiffCommand()
                     std::cout << TerminalText(DifferenceLine(d)) << '\n';
                 std::cout << differences->size() << (differences->size() == 1 ? " difference\n" : " differences\n");
                 return 1;
-            }};
+            },
+            {"--radio", "--padding"}};
 }
 
 }  // namespace tq8615::cli

@@ -58,16 +58,21 @@ std::optional<EditingModel> AsWrittenToRadio(const EditingModel& model, MessageS
 }
 
 std::optional<std::vector<Difference>> CompareLoaded(const Configuration& left, const Configuration& right,
-                                                     MessageSink& sink)
+                                                     MessageSink& sink, CompareScope scope)
 {
-    if (left.fromImage == right.fromImage)
-        return CompareConfigurations(left.model, right.model, {right.fromImage});
-    auto fileSide = AsWrittenToRadio(left.fromImage ? right.model : left.model, sink);
-    if (!fileSide)
+    scope.radioFieldsOnly = scope.radioFieldsOnly || left.fromImage || right.fromImage;
+    if (!scope.radioFieldsOnly)
+        return CompareConfigurations(left.model, right.model, scope);
+    auto asHeld = [&sink](const Configuration& side) {
+        return side.fromImage ? std::optional<EditingModel>(side.model) : AsWrittenToRadio(side.model, sink);
+    };
+    const auto l = asHeld(left);
+    if (!l)
         return std::nullopt;
-    const EditingModel& l = left.fromImage ? left.model : *fileSide;
-    const EditingModel& r = right.fromImage ? right.model : *fileSide;
-    return CompareConfigurations(l, r, {true});
+    const auto r = asHeld(right);
+    if (!r)
+        return std::nullopt;
+    return CompareConfigurations(*l, *r, scope);
 }
 
 }  // namespace tq8615

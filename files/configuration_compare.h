@@ -27,9 +27,9 @@ bool IsRadioImageFile(const std::filesystem::path& path);
 // nullopt when it cannot be encoded (the encoder's message went to `sink`).
 std::optional<EditingModel> AsWrittenToRadio(const EditingModel& model, MessageSink& sink);
 
-// When one side came from a radio, the other is compared as the radio would hold it, and
-// only what a radio holds counts.
+// When one side came from a radio, or `scope.radioFieldsOnly` asks for it, a data file is
+// compared as a radio would hold it after a write, and only what a radio holds counts.
 std::optional<std::vector<Difference>> CompareLoaded(const Configuration& left, const Configuration& right,
-                                                     MessageSink& sink);
+                                                     MessageSink& sink, CompareScope scope = {});
 
 }  // namespace tq8615

@@ -158,8 +158,9 @@ constexpr TextPair kPairs[] = {
     {"Writing radio %1...", "正在写入第 %1 台电台..."},
     {"Switch the radio off or unplug it, then connect the next one.", "请关闭或拔下该电台，然后连接下一台。"},
     {"Log file: ", "日志文件："},
+    {"Only what a radio holds", "只比较电台保存的数据"},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CloneLogFile) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CompareRadioOnly) + 1,
               "one pair for every built-in text");
 
 }  // namespace

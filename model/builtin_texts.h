@@ -39,6 +39,7 @@ enum class BuiltinText {
     CompareWith, VerifyAfterWrite, BackupBeforeWrite, CloneToMany, CompareCaption, CompareEqual,
     CompareArea, CompareItem, CompareField, CompareThis, CompareOther,
     CloneStart, CloneStop, CloneCounts, CloneWaiting, CloneWriting, CloneRemove, CloneLogFile,
+    CompareRadioOnly,
 };
 
 struct TextPair {

@@ -52,4 +52,16 @@ inline constexpr std::array kChannelFields = {
 };
 static_assert(TilesFile(kChannelFields, 0, kChannelFileRecordSize));
 
+// Whether the radio holds this field for this channel: bytes 22.. of a slot hold a memory
+// channel's name or a VFO's second set, and the bitmaps cover only the memory channels.
+constexpr bool RadioHoldsField(const ChannelField& f, int channelNumber)
+{
+    if (f.image.coding == ImageCoding::None)
+        return false;
+    const std::string_view name = f.name;
+    if (channelNumber <= kMemoryChannels)
+        return name != "RxFreqVhf" && name != "TxFreqVhf";
+    return name != "ChannelName" && name != "ChannelInUse" && name != "ScanAdd";
+}
+
 }  // namespace tq8615

@@ -28,15 +28,22 @@ std::string_view AreaName(ConfigArea area)
 
 namespace {
 
-// Printable characters as they are, the rest as \xNN; trailing spaces and NULs are padding.
-std::string TextValue(const std::string& bytes)
+// What a text field says: the radio and the program end a text at a NUL and pad with
+// spaces, so neither belongs to the text.
+std::string_view Meaningful(std::string_view bytes)
 {
-    std::size_t end = bytes.size();
-    while (end > 0 && (bytes[end - 1] == ' ' || bytes[end - 1] == '\0'))
-        --end;
+    bytes = bytes.substr(0, bytes.find('\0'));
+    while (!bytes.empty() && bytes.back() == ' ')
+        bytes.remove_suffix(1);
+    return bytes;
+}
+
+// Printable characters as they are, the rest as \xNN.
+std::string TextValue(std::string_view text)
+{
     std::string out = "\"";
-    for (std::size_t i = 0; i < end; ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
         if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
             out += static_cast<char>(c);
         } else {
@@ -74,6 +81,15 @@ std::string FieldText(const Record& r, const Field<Record>& f)
     return out;
 }
 
+template <typename Record>
+bool HeldByRadio(const Field<Record>& f, int channel)
+{
+    if constexpr (std::is_same_v<Record, ChannelRecord>)
+        return RadioHoldsField(f, channel);
+    else
+        return f.image.coding != ImageCoding::None;
+}
+
 struct Collector {
     std::vector<Difference>& out;
     CompareScope scope;
@@ -89,12 +105,10 @@ struct Collector {
     {
         if (l == r)
             return;
-        std::string shownLeft = TextValue(l), shownRight = TextValue(r);
-        if (shownLeft == shownRight) {  // only the padding differs
-            shownLeft = AllBytes(l);
-            shownRight = AllBytes(r);
-        }
-        add(area, channel, item, field, shownLeft, shownRight);
+        if (Meaningful(l) != Meaningful(r))
+            add(area, channel, item, field, TextValue(Meaningful(l)), TextValue(Meaningful(r)));
+        else if (scope.paddingCounts)
+            add(area, channel, item, field, AllBytes(l), AllBytes(r));
     }
 
     template <typename Record, std::size_t N>
@@ -105,7 +119,7 @@ struct Collector {
         for (const auto& f : table) {
             if (belongs && !belongs(f))
                 continue;
-            if (scope.radioFieldsOnly && f.image.coding == ImageCoding::None)
+            if (scope.radioFieldsOnly && !HeldByRadio(f, channel))
                 continue;
             const std::string a = FieldText(l, f), b = FieldText(r, f);
             if (f.value.text)

@@ -24,6 +24,9 @@ struct CompareScope {
     // One side was decoded from a radio image: what the radio does not hold (the 2-tone
     // block, the file-only records, fields the image has no place for) cannot differ.
     bool radioFieldsOnly = false;
+    // Texts are compared by what they say: up to the first NUL, trailing spaces dropped.
+    // With this set, the padding bytes after the text count too.
+    bool paddingCounts = false;
 };
 
 std::vector<Difference> CompareConfigurations(const EditingModel& left, const EditingModel& right,

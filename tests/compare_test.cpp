@@ -57,10 +57,19 @@ std::vector<Case> Cases()
             {{ConfigArea::CommunicationBook, "entry 4", "Name"}}},
         {"a 2-tone code", [](EditingModel& m) { m.TwoTone.Entries[1].Name = "TT2"; }, {{ConfigArea::TwoTone, "code 2", "Name"}}},
         {"a file-only record", [](EditingModel& m) { m.ScanSettings[0] ^= 1; }, {{ConfigArea::FileOnly, "", "ScanSettings"}}},
-        {"padding only (spaces against NULs)", [](EditingModel& m) { Channel(m, 2).ChannelName.bytes.back() = '\0'; },
-            {{ConfigArea::Channels, "channel 2", "ChannelName"}}},
+        {"padding only (spaces against NULs)", [](EditingModel& m) { Channel(m, 2).ChannelName.bytes.back() = '\0'; }, {}},
+        {"bytes after a NUL end", [](EditingModel& m) {
+             auto& name = Channel(m, 1).ChannelName.bytes;  // "B-1" and two spaces
+             name[3] = '\0';
+             name[4] = 'Q';
+         }, {}},
+        {"padding, when it counts", [](EditingModel& m) { Channel(m, 2).ChannelName.bytes.back() = '\0'; },
+            {{ConfigArea::Channels, "channel 2", "ChannelName"}}, {false, true}},
         {"what the radio does not hold, for a radio", [](EditingModel& m) {
              Channel(m, 2).StepIndex = int16_t(Channel(m, 2).StepIndex + 1);
+             Channel(m, 2).RxFreqVhf = "015550000";  // a memory channel's slot holds its name there
+             Channel(m, kVfo1).ChannelName = "VFO";   // and a VFO's its second set
+             Channel(m, kVfo1).ScanAdd = int16_t(1 - Channel(m, kVfo1).ScanAdd);
              m.TwoTone.Entries[1].Name = "TT2";
              m.ScanSettings[0] ^= 1;
          }, {}, {true}},
@@ -117,6 +126,24 @@ TEST(Compare, DataFileAgainstRadioImage)
     ASSERT_TRUE(changed);
     ASSERT_EQ(changed->size(), 1u);
     EXPECT_EQ(changed->front().field, "ChannelName");
+}
+
+// A file written to a radio against the file saved from reading it back: the records the
+// radio does not hold differ, and comparing as the radio holds them leaves only real changes.
+TEST(Compare, TwoDataFilesAsARadioHoldsThem)
+{
+    CollectingSink sink;
+    const EditingModel file = test::RichModel(1);
+    auto read = AsWrittenToRadio(file, sink);
+    ASSERT_TRUE(read);
+    read->TwoTone.Entries[0].Name = "XXXX";
+    const Configuration written{file, false}, saved{*read, false};
+    auto everything = CompareLoaded(written, saved, sink);
+    ASSERT_TRUE(everything);
+    EXPECT_FALSE(everything->empty());
+    auto asRadio = CompareLoaded(written, saved, sink, {true});
+    ASSERT_TRUE(asRadio);
+    EXPECT_TRUE(asRadio->empty()) << DifferenceLine(asRadio->front());
 }
 
 // Each address of the image is reported in the area an editor shows it in.

@@ -1,6 +1,7 @@
 // The channel, option and key editors: their data rules by tables of cases, and the windows
 // driven offscreen with the keyboard.
 #include "app_harness.h"
+#include "link_support/link_fixtures.h"
 
 #include "app/editor_list.h"
 #include "editors/frm_ch_edit.h"
@@ -8,9 +9,11 @@
 #include "editors/frm_option.h"
 #include "model/channel_check.h"
 #include "model/channel_edit.h"
+#include "files/configuration_compare.h"
 #include "model/key_functions.h"
 #include "model/typed_chars.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -92,36 +95,9 @@ private Q_SLOTS:
     {
         Harness h;
         SelectBandPlan(h.doc().Model.Band, 1);
-        h.ctx->CurrentChannel = 9;
-        FrmCHEdit w(*h.ctx);
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* rx = Child<QLineEdit>(w, "Text1_0");
-        QVERIFY(!Child<QLineEdit>(w, "Text1_10")->isEnabled());
-        rx->setFocus();
-        QTest::keyClicks(rx, QStringLiteral("145.5x"));
-        QCOMPARE(rx->text(), QStringLiteral("145.5"));
-        QVERIFY(Child<QLineEdit>(w, "Text1_10")->isEnabled());
-        QTest::keyClick(rx, Qt::Key_Return);
-        auto* tx = Child<QLineEdit>(w, "Text1_10");
-        QCOMPARE(QApplication::focusWidget(), tx);
-        tx->selectAll();
-        QTest::keyClicks(tx, QStringLiteral("146.1"));
-        QTest::keyClick(tx, Qt::Key_Return);  // leaving computes the shift
-        auto* name = Child<QLineEdit>(w, "Text1_2");
-        name->setFocus();
-        QTest::keyClick(name, Qt::Key_A);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
-        QCOMPARE(name->text(), QStringLiteral("A"));
-        QCOMPARE(Child<QLineEdit>(w, "Text1_3")->text(), QStringLiteral("B"));
-        QTest::keyClick(Child<QComboBox>(w, "Combo1_10"), Qt::Key_Down);
-        QTest::keyClick(Child<QComboBox>(w, "Combo1_10"), Qt::Key_Down);
-        QTest::keyClick(Child<QCheckBox>(w, "Check2_1"), Qt::Key_Space);
-        QTest::keyClick(Child<QComboBox>(w, "Combo1_2"), Qt::Key_Down);
-        QTest::keyClick(Child<QComboBox>(w, "Combo1_1"), Qt::Key_Down);
-        QTest::keyClick(Child<QComboBox>(w, "Combo1_1"), Qt::Key_Down);
-        Child<QPushButton>(w, "CommandOK")->click();
+        CreateChannel9ByKeyboard(h);
+        if (QTest::currentTestFailed())
+            return;
         const ChannelRecord& r = ChannelOf(h.doc().Model, 9);
         QCOMPARE(std::string(r.RxFreq.raw()), std::string("014550000"));
         QCOMPARE(r.ShiftMode, int16_t{1});
@@ -188,28 +164,9 @@ private Q_SLOTS:
     void optionsByKeyboard()
     {
         Harness h;
-        FrmOption w(*h.ctx);
-        w.show();
-        QApplication::setActiveWindow(&w);
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto* lock = Child<QComboBox>(w, "Combo1_0");
-        QTest::keyClick(lock, Qt::Key_Down);  // locked forces the channel number display
-        QCOMPARE(Child<QComboBox>(w, "Combo1_1")->currentIndex(), 1);
-        QVERIFY(!Child<QComboBox>(w, "Combo1_1")->isEnabled());
-        QVERIFY(!Child<QComboBox>(w, "Combo1_2")->isEnabled());
-        QTest::keyClick(Child<QCheckBox>(w, "Check1_0"), Qt::Key_Space);
-        auto* password = Child<QLineEdit>(w, "Text2");
-        QVERIFY(password->isEnabled());
-        password->setFocus();
-        QTest::keyClicks(password, QStringLiteral("12a34567"));
-        QCOMPARE(password->text(), QStringLiteral("123456"));
-        auto* first = Child<QLineEdit>(w, "Text1_0");
-        first->setFocus();
-        QTest::keyClick(first, Qt::Key_A);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
-        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(w, "Text1_2"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
-        Child<QPushButton>(w, "CommandOK")->click();
+        ChangeOptionsByKeyboard(h);
+        if (QTest::currentTestFailed())
+            return;
         const OptionSettings& o = h.doc().Model.Options;
         QCOMPARE(o.ChannelLock, int16_t{1});
         QCOMPARE(o.DisplayModeA, int16_t{1});
@@ -233,7 +190,223 @@ private Q_SLOTS:
         QCOMPARE(h.doc().Model.Options.KeyFunction[11], int16_t{11});
     }
 
+    // Choices that exclude each other: the DTMF and 5-tone PTT-ID lists, reverse and talk-around.
+    void exclusiveChoices()
+    {
+        Harness h;
+        h.ctx->CurrentChannel = 1;
+        FrmCHEdit w(*h.ctx);
+        const auto on = [&w](const char* name) {
+            if (auto* list = w.findChild<QComboBox*>(QLatin1String(name)))
+                return list->currentIndex() > 0;
+            return Child<QCheckBox>(w, name)->isChecked();
+        };
+        const auto turnOn = [&w](const char* name) {
+            if (auto* list = w.findChild<QComboBox*>(QLatin1String(name)))
+                list->setCurrentIndex(1);
+            else
+                Child<QCheckBox>(w, name)->setChecked(true);
+        };
+        const std::pair<const char*, const char*> pairs[] = {{"Combo1_7", "Combo1_8"}, {"Check4_0", "Check4_1"}};
+        for (const auto& [a, b] : pairs) {
+            turnOn(a);
+            QVERIFY2(on(a), a);
+            turnOn(b);
+            QVERIFY2(on(b), b);
+            QVERIFY2(!on(a), a);
+            turnOn(a);
+            QVERIFY2(!on(b), b);
+        }
+    }
+
+    // The squelch list offers the master list's modes that the signalling allows; with
+    // reverse on, the encode type decides instead of the decode type.
+    void squelchListFollowsSignalling()
+    {
+        Harness h;
+        h.ctx->CurrentChannel = 1;
+        FrmCHEdit w(*h.ctx);
+        auto* squelch = Child<QComboBox>(w, "Combo1_9");
+        auto* master = Child<QComboBox>(w, "Combo1_11");
+        Child<QComboBox>(w, "Combo1_10")->setCurrentIndex(0);
+        Child<QComboBox>(w, "Combo1_5")->setCurrentIndex(0);
+        Child<QComboBox>(w, "Combo1_4")->setCurrentIndex(0);
+        QCOMPARE(squelch->count(), 1);
+        Child<QComboBox>(w, "Combo1_5")->setCurrentIndex(1);
+        QCOMPARE(squelch->count(), 2);
+        QCOMPARE(squelch->itemText(1), master->itemText(1));
+        Child<QComboBox>(w, "Combo1_4")->setCurrentIndex(1);
+        QCOMPARE(squelch->count(), 5);
+        squelch->setCurrentIndex(4);
+        Child<QCheckBox>(w, "Check4_0")->setChecked(true);  // encode type: none
+        QCOMPARE(squelch->count(), 2);
+        QCOMPARE(squelch->itemText(1), master->itemText(2));
+        Child<QPushButton>(w, "CommandOK")->click();
+        QCOMPARE(ChannelOf(h.doc().Model, 1).SquelchMode, int16_t{0});  // mode 4 no longer offered
+    }
+
+    // Leaving the user CTCSS box keeps the tone within what the radio can send.
+    void userCtcssClamped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("too low") << "30" << "50.0";
+        QTest::newRow("too high") << "300" << "260.0";
+        QTest::newRow("in range") << "88.5" << "88.5";
+        QTest::newRow("empty") << "" << "251.1";
+    }
+    void userCtcssClamped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Harness h;
+        h.ctx->CurrentChannel = 1;
+        FrmCHEdit w(*h.ctx);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* tone = Child<QLineEdit>(w, "Text2");
+        tone->setFocus();
+        tone->selectAll();
+        QTest::keyClick(tone, Qt::Key_Delete);
+        QTest::keyClicks(tone, typed);
+        QTest::keyClick(tone, Qt::Key_Return);  // the focus moves on
+        QCOMPARE(tone->text(), shown);
+        Child<QPushButton>(w, "CommandOK")->click();
+        QCOMPARE(ChannelOf(h.doc().Model, 1).UserCtcss, int16_t(qRound(shown.toDouble() * 10)));
+    }
+
+    // Each way into an editor from the main window: Enter on the grid, the tree nodes by
+    // click and by Enter, the menu items.
+    void mainWindowOpensEditors()
+    {
+        Harness h;
+        frmMain& w = *h.window;
+        w.show();
+        QStringList opened;
+        h.ctx->dialogs.run = [&](QDialog& d) {
+            opened << d.objectName();
+            return 0;
+        };
+        Grid(w)->setCurrentIndex(GridModel(w)->index(1, 2));
+        QTest::keyClick(Grid(w), Qt::Key_Return);
+        Tree(w)->setCurrentItem(TreeNode(w, QStringLiteral("N16")));
+        QTest::keyClick(Tree(w), Qt::Key_Return);
+        Tree(w)->itemClicked(TreeNode(w, QStringLiteral("N4")), 0);
+        Child<QAction>(w, "MnuViewKey")->trigger();
+        QCOMPARE(opened, (QStringList{QStringLiteral("FrmCHEdit"), QStringLiteral("FrmKey"), QStringLiteral("FrmOption"),
+                                      QStringLiteral("FrmKey")}));
+    }
+
+    // Channels, options and keys changed in the editors reach the radio on a write and come
+    // back from it on a read.
+    void editedSettingsSurviveTheRadio()
+    {
+        test::RadioSimProcess sim({QStringLiteral("--unpaced"), QStringLiteral("--band"), QStringLiteral("1")});
+        QVERIFY(sim.started());
+        Harness h;
+        frmMain& w = *h.window;
+        w.show();
+        h.ctx->comPort = sim.path();
+        SelectBandPlan(h.doc().Model.Band, 1);
+        CreateChannel9ByKeyboard(h);
+        ChangeOptionsByKeyboard(h);
+        if (QTest::currentTestFailed())
+            return;
+        h.ctx->CurrentChannel = 2;
+        {
+            FrmCHEdit w2(*h.ctx);
+            Child<QLineEdit>(w2, "Text1_0")->clear();
+            Child<QPushButton>(w2, "CommandOK")->click();
+        }
+        h.ctx->CurrentChannel = 201;
+        {
+            FrmCHEdit vfo(*h.ctx);
+            Child<QLineEdit>(vfo, "Text1_0")->setText(QStringLiteral("145.00000"));
+            Child<QPushButton>(vfo, "CommandOK")->click();
+        }
+        {
+            FrmKey keys(*h.ctx);
+            QTest::keyClick(Child<QComboBox>(keys, "Combo2_3"), Qt::Key_Down);
+            Child<QPushButton>(keys, "CommandOK")->click();
+        }
+        QVERIFY(!h.doc().Model.ChannelExists(2));
+        const EditingModel edited = h.doc().Model;
+
+        h.boxes.answers = {Answer::Ok, Answer::Ok};
+        Child<QAction>(w, "TCommWrite")->trigger();
+        QVERIFY(WaitForIdle(w));
+        QCOMPARE(h.boxes.texts().last(), h.ctx->language.text(BuiltinText::WrittenAndVerified));
+        w.MnuSetInit_Click();
+        h.boxes.answers = {Answer::Ok, Answer::Ok};
+        Child<QAction>(w, "mnuProRead")->trigger();
+        QVERIFY(WaitForIdle(w));
+        CollectingSink sink;
+        const auto differences = CompareLoaded({edited, false}, {h.doc().Model, false}, sink, {true});
+        QVERIFY(differences);
+        QVERIFY2(differences->empty(), differences->empty() ? "" : DifferenceLine(differences->front()).c_str());
+        QCOMPARE(TrimmedText(ChannelOf(h.doc().Model, 9).ChannelName.raw()), std::string("AB"));
+    }
+
 private:
+    static void CreateChannel9ByKeyboard(Harness& h)
+    {
+        h.ctx->CurrentChannel = 9;
+        FrmCHEdit w(*h.ctx);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* rx = Child<QLineEdit>(w, "Text1_0");
+        QVERIFY(!Child<QLineEdit>(w, "Text1_10")->isEnabled());
+        rx->setFocus();
+        QTest::keyClicks(rx, QStringLiteral("145.5x"));
+        QCOMPARE(rx->text(), QStringLiteral("145.5"));
+        QVERIFY(Child<QLineEdit>(w, "Text1_10")->isEnabled());
+        QTest::keyClick(rx, Qt::Key_Return);
+        auto* tx = Child<QLineEdit>(w, "Text1_10");
+        QCOMPARE(QApplication::focusWidget(), tx);
+        tx->selectAll();
+        QTest::keyClicks(tx, QStringLiteral("146.1"));
+        QTest::keyClick(tx, Qt::Key_Return);  // leaving computes the shift
+        auto* name = Child<QLineEdit>(w, "Text1_2");
+        name->setFocus();
+        QTest::keyClick(name, Qt::Key_A);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+        QCOMPARE(name->text(), QStringLiteral("A"));
+        QCOMPARE(Child<QLineEdit>(w, "Text1_3")->text(), QStringLiteral("B"));
+        QTest::keyClick(Child<QComboBox>(w, "Combo1_10"), Qt::Key_Down);
+        QTest::keyClick(Child<QComboBox>(w, "Combo1_10"), Qt::Key_Down);
+        QTest::keyClick(Child<QCheckBox>(w, "Check2_1"), Qt::Key_Space);
+        QTest::keyClick(Child<QComboBox>(w, "Combo1_2"), Qt::Key_Down);
+        QTest::keyClick(Child<QComboBox>(w, "Combo1_1"), Qt::Key_Down);
+        QTest::keyClick(Child<QComboBox>(w, "Combo1_1"), Qt::Key_Down);
+        Child<QPushButton>(w, "CommandOK")->click();
+    }
+    static void ChangeOptionsByKeyboard(Harness& h)
+    {
+        FrmOption w(*h.ctx);
+        w.show();
+        QApplication::setActiveWindow(&w);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* lock = Child<QComboBox>(w, "Combo1_0");
+        QTest::keyClick(lock, Qt::Key_Down);  // locked forces the channel number display
+        QCOMPARE(Child<QComboBox>(w, "Combo1_1")->currentIndex(), 1);
+        QVERIFY(!Child<QComboBox>(w, "Combo1_1")->isEnabled());
+        QVERIFY(!Child<QComboBox>(w, "Combo1_2")->isEnabled());
+        QTest::keyClick(Child<QCheckBox>(w, "Check1_0"), Qt::Key_Space);
+        auto* password = Child<QLineEdit>(w, "Text2");
+        QVERIFY(password->isEnabled());
+        password->setFocus();
+        QTest::keyClicks(password, QStringLiteral("12a34567"));
+        QCOMPARE(password->text(), QStringLiteral("123456"));
+        auto* first = Child<QLineEdit>(w, "Text1_0");
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_A);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_B);
+        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(w, "Text1_2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
+        Child<QPushButton>(w, "CommandOK")->click();
+    }
     static bool SameModel(const EditingModel& a, const EditingModel& b)
     {
         if (a.ChannelCount != b.ChannelCount || !(a.Options == b.Options))

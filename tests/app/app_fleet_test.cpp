@@ -7,6 +7,7 @@
 #include "link_support/link_fixtures.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -23,6 +24,7 @@ class AppFleetTest : public QObject {
 private Q_SLOTS:
     void init();
     void compareWithShowsTheFieldThatDiffers();
+    void compareOnlyWhatARadioHolds();
     void writeSettingsAreRememberedAndFollowed();
     void cloneWindowProgramsRadiosAndLogsThem();
 
@@ -70,6 +72,37 @@ void AppFleetTest::compareWithShowsTheFieldThatDiffers()
     rows.clear();
     Child<QAction>(*h.window, "mnuFileCompare")->trigger();
     QVERIFY(rows.isEmpty());
+    QCOMPARE(summary, h.ctx->language.text(BuiltinText::CompareEqual));
+}
+
+// A record only data files keep differs; with the box checked, only what a radio holds
+// counts and the two are equal.
+void AppFleetTest::compareOnlyWhatARadioHolds()
+{
+    Harness h;
+    const QString file = h.program.filePath(QStringLiteral("other.dat"));
+    CollectingSink sink;
+    QVERIFY(h.doc().SaveDataFile(file.toStdString(), sink));
+    h.doc().Model.TwoTone.Entries[1].Name = "TT2";
+    h.ctx->dialogs.openPath = [&](QWidget*, const QString&, const QString&) { return file; };
+    int before = -1, after = -1;
+    bool checkedAtStart = true;
+    QString summary;
+    h.ctx->dialogs.run = [&](QDialog& d) {
+        auto* compare = qobject_cast<FrmCompare*>(&d);
+        if (!compare)
+            return 0;
+        checkedAtStart = compare->chkRadioOnly->isChecked();
+        before = compare->tblDifferences->rowCount();
+        QTest::keyClick(compare->chkRadioOnly, Qt::Key_Space);
+        after = compare->tblDifferences->rowCount();
+        summary = compare->lblSummary->text();
+        return 1;
+    };
+    Child<QAction>(*h.window, "mnuFileCompare")->trigger();
+    QVERIFY(!checkedAtStart);
+    QCOMPARE(before, 1);
+    QCOMPARE(after, 0);
     QCOMPARE(summary, h.ctx->language.text(BuiltinText::CompareEqual));
 }
 
