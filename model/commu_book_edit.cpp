@@ -24,11 +24,7 @@ FixedText<N> GetText(const uint8_t* at)
 
 std::string BookCellText(const CommuBookEntry& entry, int column)
 {
-    switch (column) {
-    case kBookCallIdColumn: return entry.CallId.trimmed();
-    case kBookNameColumn: return entry.Name.trimmed();
-    default: return std::to_string(entry.EntryNumber);
-    }
+    return column == kBookCallIdColumn ? entry.CallId.trimmed() : entry.Name.trimmed();
 }
 
 std::string CommitBookEdit(CommuBookEntry& entry, int column, std::string_view typed)

@@ -21,7 +21,7 @@ constexpr std::size_t kBookFileSize = kBookEntryFileSize * kCommuBookSize;  // 1
 
 using BookFileBytes = std::array<uint8_t, kBookFileSize>;
 
-// The text of column 0 (number), 1 (call identity) or 2 (name) for an entry.
+// What the call identity (column 1) or name (column 2) cell of an entry shows.
 std::string BookCellText(const CommuBookEntry& entry, int column);
 
 // Stores a typed cell text in the entry; a call identity of fewer than 5 digits and a name

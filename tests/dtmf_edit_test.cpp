@@ -7,6 +7,7 @@
 #include "model/commu_book_edit.h"
 #include "model/dtmf_edit.h"
 #include "model/editing_model.h"
+#include "model/typed_chars.h"
 #include "support/fixtures.h"
 
 using namespace tq8615;
@@ -285,4 +286,21 @@ TEST(CommuBookFile, ShortLongAndMissingFiles)
     // A save that cannot be written leaves no file behind.
     EXPECT_FALSE(SaveBookFile(dir / "no-folder" / "book.bin", before, reason));
     EXPECT_FALSE(std::filesystem::exists(dir / "no-folder"));
+}
+
+TEST(DtmfEdit, TypedCharacters)
+{
+    struct Case {
+        CharSet set;
+        char typed;
+        char shown;
+    };
+    const Case cases[] = {
+        {CharSet::DtmfDigit, 'a', 'A'}, {CharSet::DtmfDigit, 'd', 'D'}, {CharSet::DtmfDigit, 'e', '\0'},
+        {CharSet::DtmfDigit, '*', '*'}, {CharSet::DtmfDigit, '#', '#'}, {CharSet::DtmfDigit, '9', '9'},
+        {CharSet::BookName, 'z', 'Z'},  {CharSet::BookName, ' ', ' '},  {CharSet::BookName, '\\', '\0'},
+        {CharSet::BookName, '~', '\0'}, {CharSet::BookName, '-', '\0'}, {CharSet::BookName, '0', '0'},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AcceptTyped(c.set, c.typed), c.shown) << c.typed;
 }
