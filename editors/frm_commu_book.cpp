@@ -49,6 +49,8 @@ FrmCommuBook::FrmCommuBook(AppContext& context, QWidget* parent)
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
     const QString headers[] = {l.LangText(TextKey::BookNumberHeader), QStringLiteral("Call ID"), l.LangText(TextKey::BookName)};
     int width = 0;
     for (int c = 0; c < 3; ++c) {

@@ -63,8 +63,11 @@ FrmDTMF::FrmDTMF(AppContext& context, QWidget* parent)
 void FrmDTMF::buildControls()
 {
     const Language& l = ctx_.language;
-    const auto codeBox = [this](QWidget* parent, int index, int maxLength) {
+    // Room for the longest code a box takes.
+    const int codeWidth = fontMetrics().horizontalAdvance(QStringLiteral("#").repeated(kDtmfCodeMaxLength)) + 12;
+    const auto codeBox = [this, codeWidth](QWidget* parent, int index, int maxLength) {
         auto* box = new QLineEdit(parent);
+        box->setMinimumWidth(codeWidth);
         box->setObjectName(Indexed("Text2", index));
         box->setMaxLength(maxLength);
         AttachTextRules(box, CharSet::DtmfDigit);

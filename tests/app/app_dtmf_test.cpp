@@ -60,6 +60,7 @@ void AnswerSpecialCall(AppContext& ctx, const QString& called, QStringList* open
         auto* special = qobject_cast<FrmDTMFSpecial*>(&d);
         if (!special || called.isEmpty())
             return int(QDialog::Rejected);
+        [special] { QCOMPARE(Child<QLabel>(*special, "Label2")->text(), QStringLiteral("Called ID")); }();
         special->Text1->setText(called);
         special->CommandOK->click();
         return d.result();
