@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QRegularExpression>
 
 namespace tq8615::app {
 
@@ -23,7 +24,11 @@ DialogHooks DialogHooks::Real()
     hooks.savePath = [](QWidget* parent, const QString& preset, const QString& filter) {
         QFileDialog dialog(parent, QString(), preset, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("dat"));
+        // A name typed without an extension gets the filter's ("list" becomes "list.csv");
+        // without a filter the name stays as typed.
+        const QRegularExpressionMatch pattern = QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        if (pattern.hasMatch())
+            dialog.setDefaultSuffix(pattern.captured(1));
         dialog.selectFile(preset);
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                    ? dialog.selectedFiles().first()

@@ -3,6 +3,8 @@
 #include "app_context.h"
 
 #include "editors/frm_ch_edit.h"
+#include "editors/frm_commu_book.h"
+#include "editors/frm_dtmf.h"
 #include "editors/frm_key.h"
 #include "editors/frm_option.h"
 
@@ -25,8 +27,12 @@ const std::vector<EditorEntry>& EditorList()
          [](const AppContext&) { return true; }, make<FrmCHEdit>},
         {QStringLiteral("MnuViewSetMode"), TextKey::MenuOptions, EditorMenu::Edit, QStringLiteral("N4"),
          TextKey::OptionalFeatures, 1, false, [](const AppContext&) { return true; }, make<FrmOption>},
+        {QStringLiteral("MnuViewDTMF"), TextKey::MenuDtmf, EditorMenu::Edit, QStringLiteral("N5"), TextKey::Dtmf, 3,
+         false, [](const AppContext&) { return true; }, make<FrmDTMF>},
         {QStringLiteral("MnuViewKey"), TextKey::MenuKeys, EditorMenu::Edit, QStringLiteral("N16"),
          TextKey::KeyAssignment, 2, false, [](const AppContext&) { return true; }, make<FrmKey>},
+        {QStringLiteral("MnuCommBook"), TextKey::MenuCommBook, EditorMenu::Edit, QStringLiteral("N8"), TextKey::CommBook,
+         5, false, [](const AppContext&) { return true; }, make<FrmCommuBook>},
     };
     return list;
 }

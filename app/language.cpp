@@ -50,6 +50,10 @@ QString Language::LangText(int key) const
 {
     if (key < 10001)
         return file_.value(QStringLiteral("OTHER"), QString::number(key));
+    // A control labelled with an "OPTION" text.
+    for (const TextKeyInfo& info : kTextKeys)
+        if (static_cast<int>(info.key) == key && info.section == TextSection::Option)
+            return LangText(info.key);
     const TextPair* pair = PairOfKey(key);
     return pair ? QString::fromUtf8(index_ == Chinese ? pair->chinese : pair->english) : QString();
 }

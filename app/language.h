@@ -34,8 +34,8 @@ public:
 
     // The text of a key from its section of the language file; empty when missing.
     QString LangText(TextKey key) const;
-    // A number as a window's tag holds it: section "OTHER" below 10001, the built-in
-    // table above that; empty when missing.
+    // A number as a window's tag holds it: section "OTHER" below 10001, above that an
+    // "OPTION" key the program names or the built-in table; empty when missing.
     QString LangText(int key) const;
     QString text(BuiltinText text) const;
     // A data-side message in the current language.

@@ -64,5 +64,7 @@ Command InfoCommand();
 // Channel lists in the other programmers' comma-separated format (cmd_csv.cpp).
 Command CsvCommand();
 Command CloneCommand();
+// The communication book as a book file (cmd_book.cpp).
+Command BookCommand();
 
 }  // namespace tq8615::cli

@@ -30,9 +30,13 @@ public:
     }
 };
 
+// The box's character set travels with the box, so a box that serves several kinds of
+// field can change it.
+constexpr const char* kCharSetProperty = "tqCharSet";
+
 class TextFilter : public QObject {
 public:
-    TextFilter(QLineEdit* box, CharSet set, bool moveOn) : QObject(box), box_(box), set_(set), moveOn_(moveOn) {}
+    TextFilter(QLineEdit* box, bool moveOn) : QObject(box), box_(box), moveOn_(moveOn) {}
 
     bool eventFilter(QObject*, QEvent* event) override
     {
@@ -57,7 +61,8 @@ public:
             return false;  // Backspace, Delete, arrows and the like work as usual
         if (text.at(0).unicode() > 127)
             return true;
-        const char accepted = AcceptTyped(set_, static_cast<char>(text.at(0).unicode()));
+        const auto set = static_cast<CharSet>(box_->property(kCharSetProperty).toInt());
+        const char accepted = AcceptTyped(set, static_cast<char>(text.at(0).unicode()));
         if (accepted == '\0')
             return true;
         if (box_->maxLength() > 0 && box_->text().size() >= box_->maxLength() && !box_->hasSelectedText())
@@ -70,7 +75,6 @@ public:
 
 private:
     QLineEdit* box_;
-    CharSet set_;
     bool moveOn_;
 };
 
@@ -84,7 +88,10 @@ void AttachTextRules(QLineEdit* box, CharSet set, bool moveOnAfterChar)
     // Neither a drop nor an input method may bring in what the keyboard rules refuse.
     box->setAcceptDrops(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->installEventFilter(new TextFilter(box, set, moveOnAfterChar));
+    SetCharSet(box, set);
+    box->installEventFilter(new TextFilter(box, moveOnAfterChar));
 }
+
+void SetCharSet(QLineEdit* box, CharSet set) { box->setProperty(kCharSetProperty, static_cast<int>(set)); }
 
 }  // namespace tq8615::app

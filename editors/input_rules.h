@@ -15,5 +15,7 @@ void EnterMovesOn(QWidget* control);
 
 // `moveOnAfterChar`: a one-character box hands the focus on after each accepted character.
 void AttachTextRules(QLineEdit* box, CharSet set, bool moveOnAfterChar = false);
+// Changes what a box with the rules attached lets the user type.
+void SetCharSet(QLineEdit* box, CharSet set);
 
 }  // namespace tq8615::app

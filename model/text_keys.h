@@ -78,8 +78,28 @@ enum class TextSection { Other, Msg, Option };
     X(LanguageEnglish, Other, 1501) \
     X(LanguageChinese, Other, 1502) \
     X(LanguageCaption, Other, 1503) \
+    X(DtmfCodes, Other, 1601) \
+    X(DtmfOwnId, Other, 1602) \
+    X(DtmfCurrentGroup, Other, 1603) \
+    X(DtmfSeparator, Other, 1604) \
+    X(DtmfGroupCode, Other, 1605) \
+    X(DtmfDecodeResponse, Other, 1606) \
+    X(DtmfFirstDigitDelay, Other, 1607) \
+    X(DtmfPreSendDelay, Other, 1608) \
+    X(DtmfResetTime, Other, 1609) \
+    X(DtmfPostSendDelay, Other, 1610) \
+    X(DtmfPauseTime, Other, 1611) \
+    X(DtmfIdDisplay, Other, 1612) \
+    X(DtmfSideTone, Other, 1613) \
+    X(DecodeResponseNone, Other, 1650) \
+    X(DecodeResponseAlert, Other, 1651) \
+    X(DecodeResponseTranspond, Other, 1653) \
+    X(IdDisplayId, Other, 1654) \
+    X(IdDisplayName, Other, 1655) \
+    X(Ani, Other, 1710) \
     X(BusyLock, Other, 1717) \
     X(DtmfSendTime, Other, 1740) \
+    X(DtmfRemoteCodes, Other, 1741) \
     X(DtmfPttId, Other, 1743) \
     X(FiveTonePttId, Other, 1744) \
     X(SquelchMode, Other, 1745) \
@@ -88,6 +108,7 @@ enum class TextSection { Other, Msg, Option };
     X(PttIdBegin, Other, 1765) \
     X(PttIdEnd, Other, 1766) \
     X(PttIdBeginEnd, Other, 1767) \
+    X(Milliseconds, Other, 1780) \
     X(SquelchCarrier, Other, 1784) \
     X(SquelchSubAudio, Other, 1785) \
     X(SquelchOptSig, Other, 1786) \
@@ -95,6 +116,10 @@ enum class TextSection { Other, Msg, Option };
     X(SquelchSubAudioOrOptSig, Other, 1788) \
     X(ChannelUnlocked, Other, 1796) \
     X(ChannelLocked, Other, 1797) \
+    X(CommBookCaption, Other, 1800) \
+    X(BookName, Other, 1801) \
+    X(BookImport, Other, 1802) \
+    X(BookExport, Other, 1803) \
     X(MenuCommBook, Other, 1804) \
     X(OutOfRange, Other, 2001) \
     X(PortError, Other, 2002) \
@@ -111,7 +136,11 @@ enum class TextSection { Other, Msg, Option };
     X(ModelCaption, Other, 2300) \
     X(ModelLabel, Other, 2301) \
     X(BandLabel, Other, 2302) \
+    X(KillEqualsStun, Other, 3001) \
+    X(SpecialCall, Other, 3002) \
+    X(DtmfSettingsFrame, Other, 3003) \
     X(RowLabelHeader, Other, 3006) \
+    X(BookNumberHeader, Other, 3007) \
     X(PasswordCaption, Other, 3100) \
     X(PasswordLabel, Other, 3101) \
     X(KeyAssignment, Other, 5000) \
@@ -195,6 +224,12 @@ enum class TextSection { Other, Msg, Option };
     X(PowerOnPasswordDigits, Other, 5432) \
     X(PowerOnMessageLabel, Other, 5433) \
     X(CommBook, Other, 5804) \
+    X(SpecialCallType, Option, 60064) \
+    X(RemoteKill, Option, 60069) \
+    X(CalledId, Option, 60076) \
+    X(RemoteStun, Option, 60093) \
+    X(DtmfPttIdBeginLabel, Option, 60302) \
+    X(DtmfPttIdEndLabel, Option, 60303) \
     X(SaveFirstQuestion, Msg, 0x9001)
 
 enum class TextKey : int {

@@ -6,6 +6,8 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+char Capital(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
 
 char AcceptTyped(CharSet set, char typed)
@@ -14,10 +16,18 @@ char AcceptTyped(CharSet set, char typed)
     case CharSet::Any: return typed;
     case CharSet::Digits: return IsDigit(typed) ? typed : '\0';
     case CharSet::Decimal: return IsDigit(typed) || typed == '.' ? typed : '\0';
-    case CharSet::NameLetter:
-        if (typed >= 'a' && typed <= 'z')
-            return static_cast<char>(typed - 'a' + 'A');
-        return IsDigit(typed) || (typed >= 'A' && typed <= 'Z') || typed == '-' ? typed : '\0';
+    case CharSet::NameLetter: {
+        const char c = Capital(typed);
+        return IsDigit(c) || (c >= 'A' && c <= 'Z') || c == '-' ? c : '\0';
+    }
+    case CharSet::DtmfDigit: {
+        const char c = Capital(typed);
+        return IsDigit(c) || (c >= 'A' && c <= 'D') || c == '*' || c == '#' ? c : '\0';
+    }
+    case CharSet::BookName: {
+        const char c = Capital(typed);
+        return IsDigit(c) || (c >= 'A' && c <= 'Z') || c == ' ' ? c : '\0';
+    }
     }
     return '\0';
 }

@@ -8,6 +8,8 @@ enum class CharSet {
     Digits,      // "0".."9"
     Decimal,     // "0".."9" and "."
     NameLetter,  // "0".."9", "A".."Z" and "-"; "a".."z" taken as capitals
+    DtmfDigit,   // "0".."9", "A".."D", "*" and "#"; "a".."d" taken as capitals
+    BookName,    // "0".."9", "A".."Z" and the blank; "a".."z" taken as capitals
 };
 
 // The character a typed printable character becomes in the box, or 0 when it is refused.

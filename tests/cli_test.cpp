@@ -247,3 +247,40 @@ TEST(Cli, Diff)
     EXPECT_EQ(std::count(changed.output.begin(), changed.output.end(), '\n'), 2) << changed.output;
     EXPECT_NE(changed.output.find("\n1 difference\n"), std::string::npos) << changed.output;
 }
+
+// A book travels from one data file to another through a book file; a bad book file
+// changes nothing.
+TEST(Cli, BookExportAndImport)
+{
+    TempDir dir;
+    ASSERT_EQ(RunCli("new -o " + Q(dir / "a.dat")).status, 0);
+    ASSERT_EQ(RunCli("new -o " + Q(dir / "b.dat")).status, 0);
+    ASSERT_EQ(RunCli("book export " + Q(dir / "a.dat") + " -o " + Q(dir / "empty.bin")).status, 0);
+    std::string book = ReadAll(dir / "empty.bin");
+    ASSERT_EQ(book.size(), 1792u);
+    book.replace(14 * 3 + 2, 12, std::string("54321JOE\0\0\0\0", 12));
+    test::WriteAll(dir / "book.bin", book);
+
+    Result imported = RunCli("book import " + Q(dir / "b.dat") + " " + Q(dir / "book.bin"));
+    ASSERT_EQ(imported.status, 0) << imported.output;
+    ASSERT_EQ(RunCli("book export " + Q(dir / "b.dat") + " -o " + Q(dir / "back.bin")).status, 0);
+    EXPECT_EQ(ReadAll(dir / "back.bin"), book);
+    EXPECT_NE(ReadAll(dir / "b.dat"), ReadAll(dir / "a.dat"));
+
+    const std::string before = ReadAll(dir / "b.dat");
+    test::WriteAll(dir / "long.bin", book + "x");
+    struct Case { std::string arguments; const char* message; };
+    const Case cases[] = {
+        {"book import " + Q(dir / "b.dat") + " " + Q(dir / "long.bin"), "file error."},
+        {"book import " + Q(dir / "b.dat") + " " + Q(dir / "missing.bin"), "file error."},
+        {"book import " + Q(dir / "b.dat"), "usage"},
+        {"book export " + Q(dir / "b.dat"), "usage"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        Result r = RunCli(c.arguments);
+        EXPECT_NE(r.status, 0);
+        EXPECT_NE(r.output.find(c.message), std::string::npos) << r.output;
+    }
+    EXPECT_EQ(ReadAll(dir / "b.dat"), before);
+}
