@@ -39,6 +39,8 @@ enum class BuiltinText {
     CompareWith, VerifyAfterWrite, BackupBeforeWrite, CloneToMany, CompareCaption, CompareEqual,
     CompareArea, CompareItem, CompareField, CompareThis, CompareOther,
     CloneStart, CloneStop, CloneCounts, CloneWaiting, CloneWriting, CloneRemove, CloneLogFile,
+    // A composed 5-tone code longer than its field; followed by the limit.
+    CodeTooLong,
 };
 
 struct TextPair {
