@@ -3,6 +3,7 @@
 #include "app_context.h"
 
 #include "editors/frm_ch_edit.h"
+#include "editors/frm_five_tone.h"
 #include "editors/frm_key.h"
 #include "editors/frm_option.h"
 
@@ -25,6 +26,8 @@ const std::vector<EditorEntry>& EditorList()
          [](const AppContext&) { return true; }, make<FrmCHEdit>},
         {QStringLiteral("MnuViewSetMode"), TextKey::MenuOptions, EditorMenu::Edit, QStringLiteral("N4"),
          TextKey::OptionalFeatures, 1, false, [](const AppContext&) { return true; }, make<FrmOption>},
+        {QStringLiteral("MnuView5Tone"), TextKey::MenuFiveTone, EditorMenu::Edit, QStringLiteral("N7"), TextKey::FiveTone, 4,
+         false, [](const AppContext&) { return true; }, make<Frm5Tone>},
         {QStringLiteral("MnuViewKey"), TextKey::MenuKeys, EditorMenu::Edit, QStringLiteral("N16"),
          TextKey::KeyAssignment, 2, false, [](const AppContext&) { return true; }, make<FrmKey>},
     };

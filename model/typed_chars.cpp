@@ -6,6 +6,8 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
 
 char AcceptTyped(CharSet set, char typed)
@@ -18,6 +20,10 @@ char AcceptTyped(CharSet set, char typed)
         if (typed >= 'a' && typed <= 'z')
             return static_cast<char>(typed - 'a' + 'A');
         return IsDigit(typed) || (typed >= 'A' && typed <= 'Z') || typed == '-' ? typed : '\0';
+    case CharSet::Hex: return IsDigit(typed) || (Upper(typed) >= 'A' && Upper(typed) <= 'F') ? Upper(typed) : '\0';
+    case CharSet::DigitsOrA: return IsDigit(typed) || Upper(typed) == 'A' ? Upper(typed) : '\0';
+    case CharSet::Alphanumeric: return IsDigit(typed) || (Upper(typed) >= 'A' && Upper(typed) <= 'Z') ? Upper(typed) : '\0';
+    case CharSet::NameText: return typed == '\\' || typed == '~' ? '\0' : typed;
     }
     return '\0';
 }

@@ -8,6 +8,10 @@ enum class CharSet {
     Digits,      // "0".."9"
     Decimal,     // "0".."9" and "."
     NameLetter,  // "0".."9", "A".."Z" and "-"; "a".."z" taken as capitals
+    Hex,         // "0".."9", "A".."F"; "a".."f" taken as capitals
+    DigitsOrA,   // "0".."9" and "A" ("a" taken as the capital)
+    Alphanumeric,  // "0".."9", "A".."Z"; "a".."z" taken as capitals
+    NameText,    // anything printable but "\\" and "~"
 };
 
 // The character a typed printable character becomes in the box, or 0 when it is refused.
