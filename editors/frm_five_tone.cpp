@@ -334,7 +334,13 @@ void Frm5Tone::SetupGrid()
             }
             MSHFlexGrid1->setItem(r, c, item);
         }
-    MSHFlexGrid1->setMinimumHeight(Twips(500) * 5);
+    // Every column in view, and eight rows.
+    int width = 0;
+    for (int c = 0; c < kColumns; ++c)
+        width += Twips(widths[c]);
+    MSHFlexGrid1->setMinimumSize(width + MSHFlexGrid1->verticalScrollBar()->sizeHint().width() + 2 * MSHFlexGrid1->frameWidth(),
+                                 MSHFlexGrid1->horizontalHeader()->sizeHint().height() + Twips(500) * 8);
+    MSHFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 QString Frm5Tone::ownId() const { return Text2->text(); }
