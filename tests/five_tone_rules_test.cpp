@@ -4,6 +4,7 @@
 
 #include "model/five_tone_codes.h"
 #include "model/five_tone_rules.h"
+#include "model/typed_chars.h"
 
 using namespace tq8615;
 
@@ -277,4 +278,22 @@ TEST(FiveToneRules, ChannelsFollowTheList)
 
     RevalidateFiveToneIndexes(channels, Fresh());
     EXPECT_EQ(channels.ChannelList[1].FiveToneIndex, 0);
+}
+
+TEST(FiveToneBoxes, TypedCharacters)
+{
+    struct Case {
+        CharSet set;
+        char typed;
+        char shown;
+    };
+    const Case cases[] = {
+        {CharSet::Hex, 'a', 'A'}, {CharSet::Hex, 'F', 'F'}, {CharSet::Hex, 'g', '\0'}, {CharSet::Hex, '9', '9'},
+        {CharSet::DigitsOrA, 'a', 'A'}, {CharSet::DigitsOrA, 'B', '\0'}, {CharSet::DigitsOrA, '0', '0'},
+        {CharSet::Alphanumeric, 'z', 'Z'}, {CharSet::Alphanumeric, ' ', '\0'}, {CharSet::Alphanumeric, '-', '\0'},
+        {CharSet::NameText, '\\', '\0'}, {CharSet::NameText, '~', '\0'}, {CharSet::NameText, 'a', 'a'},
+        {CharSet::NameText, ' ', ' '},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AcceptTyped(c.set, c.typed), c.shown) << static_cast<int>(c.set) << " " << c.typed;
 }

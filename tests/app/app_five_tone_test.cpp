@@ -180,6 +180,20 @@ private Q_SLOTS:
         QCOMPARE(h.doc().Model.FiveTone.CallList[0].Code.trimmed(), std::string("E212345"));  // until OK
     }
 
+    // A PTT-ID code longer than the box takes (from a data file) is shown and kept whole.
+    void longPttIdCodeKeptWhole()
+    {
+        Harness h;
+        SetOwnId(h, "12345");
+        const std::string digits = "123456789012345678901234567890";
+        h.doc().Model.FiveTone.PttIdEnd = Present(digits.c_str());
+        Frm5Tone w(*h.ctx);
+        QCOMPARE(Child<QLineEdit>(w, "Text4_1")->text(), QString::fromStdString(digits));
+        Child<QPushButton>(w, "CommandOK")->click();
+        QCOMPARE(h.doc().Model.FiveTone.PttIdEnd.Code.trimmed(), digits);
+        QCOMPARE(h.doc().Model.FiveTone.PttIdEnd.DigitCount, uint8_t{30});
+    }
+
     // A kill code without a waken code whose digits another code shares: both messages, and
     // the window stays open with the model unchanged.
     void infoCodeCheckKeepsWindowOpen()
