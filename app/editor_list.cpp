@@ -5,6 +5,7 @@
 #include "editors/frm_ch_edit.h"
 #include "editors/frm_commu_book.h"
 #include "editors/frm_dtmf.h"
+#include "editors/frm_five_tone.h"
 #include "editors/frm_key.h"
 #include "editors/frm_option.h"
 
@@ -29,6 +30,8 @@ const std::vector<EditorEntry>& EditorList()
          TextKey::OptionalFeatures, 1, false, [](const AppContext&) { return true; }, make<FrmOption>},
         {QStringLiteral("MnuViewDTMF"), TextKey::MenuDtmf, EditorMenu::Edit, QStringLiteral("N5"), TextKey::Dtmf, 3,
          false, [](const AppContext&) { return true; }, make<FrmDTMF>},
+        {QStringLiteral("MnuView5Tone"), TextKey::MenuFiveTone, EditorMenu::Edit, QStringLiteral("N7"), TextKey::FiveTone, 4,
+         false, [](const AppContext&) { return true; }, make<Frm5Tone>},
         {QStringLiteral("MnuViewKey"), TextKey::MenuKeys, EditorMenu::Edit, QStringLiteral("N16"),
          TextKey::KeyAssignment, 2, false, [](const AppContext&) { return true; }, make<FrmKey>},
         {QStringLiteral("MnuCommBook"), TextKey::MenuCommBook, EditorMenu::Edit, QStringLiteral("N8"), TextKey::CommBook,

@@ -98,7 +98,7 @@ void FrmDTMF::buildControls()
     remote->setObjectName(QStringLiteral("Frame2"));
     SetTag(remote, TextKey::DtmfRemoteCodes);
     auto* remoteForm = new QFormLayout(remote);
-    const std::array<TextKey, 4> remoteLabels = {TextKey::DtmfPttIdBeginLabel, TextKey::DtmfPttIdEndLabel,
+    const std::array<TextKey, 4> remoteLabels = {TextKey::PttIdBeginLabel, TextKey::PttIdEndLabel,
                                                  TextKey::RemoteKill, TextKey::RemoteStun};
     for (int i = 0; i < 4; ++i) {
         const int index = kDtmfBeginBox + i;

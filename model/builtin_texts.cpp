@@ -159,8 +159,9 @@ constexpr TextPair kPairs[] = {
     {"Switch the radio off or unplug it, then connect the next one.", "请关闭或拔下该电台，然后连接下一台。"},
     {"Log file: ", "日志文件："},
     {"Only what a radio holds", "只比较电台保存的数据"},
+    {"The code is too long for its field and was not stored. Most characters allowed: ", "代码超出字段长度，未保存。最多字符数："},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CompareRadioOnly) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CodeTooLong) + 1,
               "one pair for every built-in text");
 
 }  // namespace

@@ -40,6 +40,8 @@ enum class BuiltinText {
     CompareArea, CompareItem, CompareField, CompareThis, CompareOther,
     CloneStart, CloneStop, CloneCounts, CloneWaiting, CloneWriting, CloneRemove, CloneLogFile,
     CompareRadioOnly,
+    // A composed 5-tone code longer than its field; followed by the limit.
+    CodeTooLong,
 };
 
 struct TextPair {

@@ -228,9 +228,54 @@ enum class TextSection { Other, Msg, Option };
     X(RemoteKill, Option, 60069) \
     X(CalledId, Option, 60076) \
     X(RemoteStun, Option, 60093) \
-    X(DtmfPttIdBeginLabel, Option, 60302) \
-    X(DtmfPttIdEndLabel, Option, 60303) \
-    X(SaveFirstQuestion, Msg, 0x9001)
+    X(PttIdBeginLabel, Option, 60302) \
+    X(PttIdEndLabel, Option, 60303) \
+    X(FtStandardLabel, Other, 3004) \
+    X(FtInfoCodeFrame, Other, 3005) \
+    X(FtCaption, Option, 60052) \
+    X(FtNumberColumn, Option, 60053) \
+    X(FtResponseNone, Option, 60057) \
+    X(FtResponseAlert, Option, 60058) \
+    X(FtResponseTranspond, Option, 60059) \
+    X(FtStandardColumn, Option, 60061) \
+    X(FtSpecialCall, Option, 60062) \
+    X(FtCodeListNumber, Option, 60063) \
+    X(FtDecodeResponse, Option, 60070) \
+    X(FtToneLength, Option, 60071) \
+    X(FtOwnId, Option, 60072) \
+    X(FtDataMessage, Option, 60073) \
+    X(FtGroupCall, Option, 60074) \
+    X(FtIndividualCall, Option, 60075) \
+    X(FtMessage, Option, 60077) \
+    X(FtSpecialNumber, Option, 60078) \
+    X(FtCode, Option, 60079) \
+    X(FtToneLengthColumn, Option, 60080) \
+    X(FtFirstToneTime, Option, 60081) \
+    X(FtRevive, Option, 60082) \
+    X(FtMessageCaption, Option, 60084) \
+    X(FtFrequency, Option, 60085) \
+    X(FtToneLengthCaption, Option, 60086) \
+    X(FtGroupTone, Option, 60087) \
+    X(FtRepeatTone, Option, 60088) \
+    X(FtInfoCodeNumber, Option, 60095) \
+    X(FtFunction, Option, 60096) \
+    X(FtInfoDigits, Option, 60097) \
+    X(FtFunctionNone, Option, 60098) \
+    X(FtReset, Option, 60099) \
+    X(KillNeedsWaken, Option, 60300) \
+    X(InfoCodeConflict, Option, 60301) \
+    X(FtNameColumn, Option, 60305) \
+    X(FtInfoName, Option, 60306) \
+    X(FtAutoResetTime, Option, 60307) \
+    X(FtDecodeTime, Option, 60308) \
+    X(FtAutoRepeatInterval, Option, 60309) \
+    X(FtFirstDigitDelay, Option, 60310) \
+    X(FtPauseTime, Option, 60311) \
+    X(FtSideTone, Option, 60312) \
+    X(FtAniSeparator, Option, 60313) \
+    X(FtPauseCode, Option, 60314) \
+    X(SaveFirstQuestion, Msg, 0x9001) \
+    X(IdNeedsFiveDigits, Msg, 0x900C)
 
 enum class TextKey : int {
 #define TQ8615_TEXT_KEY_ENUM(name, section, number) name = number,

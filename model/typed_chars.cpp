@@ -28,6 +28,10 @@ char AcceptTyped(CharSet set, char typed)
         const char c = Capital(typed);
         return IsDigit(c) || (c >= 'A' && c <= 'Z') || c == ' ' ? c : '\0';
     }
+    case CharSet::Hex: return IsDigit(typed) || (Capital(typed) >= 'A' && Capital(typed) <= 'F') ? Capital(typed) : '\0';
+    case CharSet::DigitsOrA: return IsDigit(typed) || Capital(typed) == 'A' ? Capital(typed) : '\0';
+    case CharSet::Alphanumeric: return IsDigit(typed) || (Capital(typed) >= 'A' && Capital(typed) <= 'Z') ? Capital(typed) : '\0';
+    case CharSet::NameText: return typed == '\\' || typed == '~' ? '\0' : typed;
     }
     return '\0';
 }

@@ -16,6 +16,8 @@
 #include "app/frm_progress.h"
 #include "app/frm_splash.h"
 #include "app/message_box.h"
+#include "editors/frm_five_tone.h"
+#include "editors/frm_special.h"
 
 #include "link/run_ui.h"
 
@@ -30,9 +32,13 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTableView>
+#include <QTableWidget>
 
 #include <cstdio>
+#include <functional>
 
 using namespace tq8615;
 using namespace tq8615::app;
@@ -55,6 +61,44 @@ bool save(QWidget& w, const QString& folder, const QString& name)
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     w.hide();
     return ok;
+}
+
+// Shows the window at its natural size and grabs it after `prepare` ran on the shown window.
+bool saveShown(QWidget& w, const QString& folder, const QString& name, const std::function<void()>& prepare)
+{
+    w.adjustSize();
+    w.show();
+    QApplication::processEvents();
+    prepare();
+    QApplication::processEvents();
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    const bool ok = w.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    w.hide();
+    return ok;
+}
+
+// A 5-tone list with every kind of code, an own identity and a named info code.
+void sampleFiveTone(FiveToneSettings& s)
+{
+    s.SelfId = std::string("12345") + '\0';
+    s.SelfIdLength = 5;
+    const char* codes[] = {"E123456E4142", "1E1E1D12345", "E612345", "1E2E3", "24680", "13579"};
+    for (std::size_t i = 0; i < std::size(codes); ++i) {
+        FiveToneCode& c = s.CallList[i];
+        c.IsEmpty = 0;
+        c.Code = codes[i];
+        c.DigitCount = static_cast<uint8_t>(std::string_view(codes[i]).size());
+        c.Standard = static_cast<uint8_t>(i * 2);
+        c.ToneLength = 70;
+    }
+    s.InfoCodes[0].DecodeFunction = 1;
+    s.InfoCodes[0].Digits = "777";
+    s.InfoCodes[0].DigitCount = 3;
+    s.InfoCodes[0].Name = "BOSS";
+    s.PttIdBegin.Code = "E612345";
+    s.PttIdBegin.DigitCount = 7;
+    s.PttIdBegin.ToneLength = 70;
 }
 
 // Grabs the modal window that opens next (a message box, a file dialog), then closes it.
@@ -151,6 +195,7 @@ int main(int argc, char** argv)
         }
         {
             sampleChannels(ctx->document.Model);
+            sampleFiveTone(ctx->document.Model.FiveTone);
             frmMain w(*ctx);
             w.resize(1180, 640);
             auto* grid = w.findChild<QTableView*>(QStringLiteral("MSFlexGrid1_0"));
@@ -174,6 +219,21 @@ int main(int argc, char** argv)
                 ctx->CurrentChannel = 3;
                 const std::unique_ptr<QDialog> window = editor.make(*ctx, nullptr);
                 ok &= save(*window, out, window->objectName() + QLatin1Char('_') + suffix);
+            }
+            // The 5-tone list with each floating cell editor open, and the special call window.
+            {
+                Frm5Tone five(*ctx);
+                auto* codes = five.findChild<QTableWidget*>(QStringLiteral("MSHFlexGrid1"));
+                for (int column = Frm5Tone::kCodeColumn; column <= Frm5Tone::kToneLengthColumn; ++column)
+                    ok &= saveShown(five, out, QStringLiteral("Frm5Tone_cell%1_").arg(column) + suffix,
+                                    [&] { codes->setCurrentCell(4, column); });
+                FrmSpecial message(*ctx, five, SpecialTarget::ListEntry, 6);
+                ok &= save(message, out, QStringLiteral("FrmSpecial_") + suffix);
+                FrmSpecial ani(*ctx, five, SpecialTarget::PttIdBegin, -1);
+                ok &= saveShown(ani, out, QStringLiteral("FrmSpecial_ani_") + suffix, [&] {
+                    ani.findChild<QComboBox*>(QStringLiteral("Combo1_1"))->setCurrentIndex(1);
+                    ani.findChild<QLineEdit*>(QStringLiteral("Text1_1"))->setText(QStringLiteral("11111"));
+                });
             }
             ctx->document.Model.ChannelCount = 0;
         }
