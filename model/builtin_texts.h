@@ -39,6 +39,10 @@ enum class BuiltinText {
     CompareWith, VerifyAfterWrite, BackupBeforeWrite, CloneToMany, CompareCaption, CompareEqual,
     CompareArea, CompareItem, CompareField, CompareThis, CompareOther,
     CloneStart, CloneStop, CloneCounts, CloneWaiting, CloneWriting, CloneRemove, CloneLogFile,
+    // The grid's commands on several channels, and printing the channel table.
+    CopyChannels, DeleteChannels, InsertChannel, RemoveChannels, MoveChannelsUp, MoveChannelsDown,
+    SortMenu, SortChannels, SortByFrequency, SortByName, SortByColumn, Channel200InUse,
+    PrintCommand, PrintModel, PrintBandPlan,
 };
 
 struct TextPair {
