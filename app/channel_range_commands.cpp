@@ -25,28 +25,39 @@ ChannelRangeCommands::ChannelRangeCommands(AppContext& ctx, QTableView* grid, Un
     sortMenu_->setObjectName(QStringLiteral("mnuEditSort"));
     // Control+C, X and V keep their own meaning in the grid, so these take other keys.
     const QList<QAction*> editing = {
-        addCommand("mnuEditCopyChannels", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), &ChannelRangeCommands::copyChannels),
-        addCommand("mnuEditCutChannels", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X), &ChannelRangeCommands::cutChannels),
-        addCommand("mnuEditPasteChannels", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &ChannelRangeCommands::pasteChannels),
-        addCommand("mnuEditDeleteChannels", QKeySequence(Qt::Key_Delete), &ChannelRangeCommands::deleteChannels),
+        addCommand("mnuEditCopyChannels", BuiltinText::CopyChannels, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                   &ChannelRangeCommands::copyChannels),
+        addCommand("mnuEditCutChannels", BuiltinText::CutChannels, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X),
+                   &ChannelRangeCommands::cutChannels),
+        addCommand("mnuEditPasteChannels", BuiltinText::PasteChannels, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                   &ChannelRangeCommands::pasteChannels),
+        addCommand("mnuEditDeleteChannels", BuiltinText::DeleteChannels, QKeySequence(Qt::Key_Delete),
+                   &ChannelRangeCommands::deleteChannels),
     };
     const QList<QAction*> arranging = {
-        addCommand("mnuEditInsertChannel", QKeySequence(Qt::Key_Insert), &ChannelRangeCommands::insertChannel),
-        addCommand("mnuEditRemoveChannels", QKeySequence(Qt::CTRL | Qt::Key_Delete), &ChannelRangeCommands::removeChannels),
-        addCommand("mnuEditMoveUp", QKeySequence(Qt::CTRL | Qt::Key_Up), &ChannelRangeCommands::moveUp),
-        addCommand("mnuEditMoveDown", QKeySequence(Qt::CTRL | Qt::Key_Down), &ChannelRangeCommands::moveDown),
+        addCommand("mnuEditInsertChannel", BuiltinText::InsertChannel, QKeySequence(Qt::Key_Insert),
+                   &ChannelRangeCommands::insertChannel),
+        addCommand("mnuEditRemoveChannels", BuiltinText::RemoveChannels, QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                   &ChannelRangeCommands::removeChannels),
+        addCommand("mnuEditMoveUp", BuiltinText::MoveChannelsUp, QKeySequence(Qt::CTRL | Qt::Key_Up),
+                   &ChannelRangeCommands::moveUp),
+        addCommand("mnuEditMoveDown", BuiltinText::MoveChannelsDown, QKeySequence(Qt::CTRL | Qt::Key_Down),
+                   &ChannelRangeCommands::moveDown),
     };
-    const std::pair<const char*, SortBy> sorts[] = {
-        {"mnuEditSortFrequency", SortBy::Frequency},
-        {"mnuEditSortName", SortBy::Name},
-        {"mnuEditSortColumn", SortBy::CurrentColumn},
+    const struct {
+        const char* name;
+        SortBy by;
+        BuiltinText text;
+    } sorts[] = {
+        {"mnuEditSortFrequency", SortBy::Frequency, BuiltinText::SortByFrequency},
+        {"mnuEditSortName", SortBy::Name, BuiltinText::SortByName},
+        {"mnuEditSortColumn", SortBy::CurrentColumn, BuiltinText::SortByColumn},
     };
-    const BuiltinText sortTexts[] = {BuiltinText::SortByFrequency, BuiltinText::SortByName, BuiltinText::SortByColumn};
-    for (std::size_t i = 0; i < std::size(sorts); ++i) {
+    for (const auto& sort : sorts) {
         QAction* item = sortMenu_->addAction(QString());
-        item->setObjectName(QString::fromLatin1(sorts[i].first));
-        connect(item, &QAction::triggered, this, [this, by = sorts[i].second] { sortChannels(by); });
-        items_.emplace_back(item, sortTexts[i]);
+        item->setObjectName(QString::fromLatin1(sort.name));
+        connect(item, &QAction::triggered, this, [this, by = sort.by] { sortChannels(by); });
+        items_.emplace_back(item, sort.text);
     }
     for (QMenu* menu : {editMenu, contextMenu_}) {
         menu->addActions(editing);
@@ -61,21 +72,9 @@ ChannelRangeCommands::ChannelRangeCommands(AppContext& ctx, QTableView* grid, Un
     retranslate();
 }
 
-QAction* ChannelRangeCommands::addCommand(const char* name, const QKeySequence& shortcut,
+QAction* ChannelRangeCommands::addCommand(const char* name, BuiltinText text, const QKeySequence& shortcut,
                                           void (ChannelRangeCommands::*handler)())
 {
-    static const std::pair<const char*, BuiltinText> texts[] = {
-        {"mnuEditCopyChannels", BuiltinText::CopyChannels},
-        {"mnuEditCutChannels", BuiltinText::CutChannels},
-        {"mnuEditPasteChannels", BuiltinText::PasteChannels},
-        {"mnuEditDeleteChannels", BuiltinText::DeleteChannels},
-        {"mnuEditInsertChannel", BuiltinText::InsertChannel},
-        {"mnuEditRemoveChannels", BuiltinText::RemoveChannels},
-        {"mnuEditMoveUp", BuiltinText::MoveChannelsUp},
-        {"mnuEditMoveDown", BuiltinText::MoveChannelsDown},
-    };
-    const auto* text = std::find_if(std::begin(texts), std::end(texts),
-                                    [name](const auto& t) { return qstrcmp(t.first, name) == 0; });
     auto* item = new QAction(this);
     item->setObjectName(QString::fromLatin1(name));
     item->setShortcut(shortcut);
@@ -83,7 +82,7 @@ QAction* ChannelRangeCommands::addCommand(const char* name, const QKeySequence& 
     item->setShortcutContext(Qt::WidgetShortcut);
     grid_->addAction(item);
     connect(item, &QAction::triggered, this, handler);
-    items_.emplace_back(item, text->second);
+    items_.emplace_back(item, text);
     return item;
 }
 

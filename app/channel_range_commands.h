@@ -54,7 +54,8 @@ public:
     void retranslate();
 
 private:
-    QAction* addCommand(const char* name, const QKeySequence& shortcut, void (ChannelRangeCommands::*handler)());
+    QAction* addCommand(const char* name, BuiltinText text, const QKeySequence& shortcut,
+                        void (ChannelRangeCommands::*handler)());
     void copyRows(const std::vector<int>& rows);
     void cutRows(const std::vector<int>& rows);
     // Records the change under `label`, shows it, and selects `rows`.
