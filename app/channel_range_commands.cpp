@@ -29,8 +29,8 @@ ChannelRangeCommands::ChannelRangeCommands(AppContext& ctx, QTableView* grid, Un
                    &ChannelRangeCommands::copyChannels),
         addCommand("mnuEditCutChannels", BuiltinText::CutChannels, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_X),
                    &ChannelRangeCommands::cutChannels),
-        addCommand("mnuEditPasteChannels", BuiltinText::PasteChannels, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                   &ChannelRangeCommands::pasteChannels),
+        pasteItem_ = addCommand("mnuEditPasteChannels", BuiltinText::PasteChannels,
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V), &ChannelRangeCommands::pasteChannels),
         addCommand("mnuEditDeleteChannels", BuiltinText::DeleteChannels, QKeySequence(Qt::Key_Delete),
                    &ChannelRangeCommands::deleteChannels),
     };
@@ -66,6 +66,7 @@ ChannelRangeCommands::ChannelRangeCommands(AppContext& ctx, QTableView* grid, Un
         menu->addMenu(sortMenu_);
     }
     editMenu->addSeparator();
+    pasteItem_->setEnabled(false);  // until something is copied
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { contextMenu_->popup(grid_->viewport()->mapToGlobal(at)); });
@@ -143,6 +144,7 @@ void ChannelRangeCommands::gridKey(int key)
 void ChannelRangeCommands::copyRows(const std::vector<int>& rows)
 {
     clip_ = CopyChannels(ctx_.document.Model, rows);
+    pasteItem_->setEnabled(true);
     // For spreadsheets and text editors: the rows as the grid shows them.
     const auto* grid = qobject_cast<const ChannelGridModel*>(grid_->model());
     QStringList lines;

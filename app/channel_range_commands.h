@@ -70,6 +70,7 @@ private:
     ChannelClip clip_;  // empty until something is copied
     QMenu* contextMenu_;
     QMenu* sortMenu_;
+    QAction* pasteItem_ = nullptr;
     std::vector<std::pair<QAction*, BuiltinText>> items_;
 };
 

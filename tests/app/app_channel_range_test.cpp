@@ -216,6 +216,10 @@ void AppChannelRangeTest::shortcutsAndContextMenu()
     QTableView* view = Grid(w);
     view->setFocus();
     selectRows(view, {1, 2});
+    QAction* paste = Child(w, "mnuEditPasteChannels");
+    QVERIFY(!paste->isEnabled());  // nothing copied yet
+    QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(paste->isEnabled());
     QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_Down, Qt::ControlModifier);
     QCOMPARE(shownNames(w), names({"ECHO", "BRAVO", "DELTA", "ALPHA", "CHAR", ""}));
