@@ -17,8 +17,8 @@
 namespace tq8615::app {
 
 ChannelRangeCommands::ChannelRangeCommands(AppContext& ctx, QTableView* grid, UndoActions& undo, QMenu* editMenu,
-                                           std::function<void()> redraw, QWidget* parent)
-    : QObject(parent), ctx_(ctx), grid_(grid), undo_(undo), redraw_(std::move(redraw)),
+                                           std::function<void(int row)> redrawRow, QWidget* parent)
+    : QObject(parent), ctx_(ctx), grid_(grid), undo_(undo), redrawRow_(std::move(redrawRow)),
       contextMenu_(new QMenu(parent)), sortMenu_(new QMenu(parent))
 {
     contextMenu_->setObjectName(QStringLiteral("mnuChannelContext"));
@@ -158,12 +158,13 @@ void ChannelRangeCommands::copyRows(const std::vector<int>& rows)
     QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
-void ChannelRangeCommands::changed(BuiltinText label, const std::vector<int>& rows)
+void ChannelRangeCommands::changed(BuiltinText label, const std::vector<int>& redrawn, const std::vector<int>& selected)
 {
     undo_.record(ctx_.language.text(label));
-    const int column = grid_->currentIndex().column();  // the redraw forgets it
-    redraw_();
-    selectRows(rows, column);
+    // Only the rows that changed: a full redraw would report every bad cell of the list again.
+    for (int row : redrawn)
+        redrawRow_(row);
+    selectRows(selected, grid_->currentIndex().column());
 }
 
 void ChannelRangeCommands::copyChannels()
@@ -181,7 +182,7 @@ void ChannelRangeCommands::cutRows(const std::vector<int>& rows)
         return;
     copyRows(rows);
     CutChannels(ctx_.document.Model, rows);
-    changed(BuiltinText::CutChannels, rows);
+    changed(BuiltinText::CutChannels, rows, rows);
 }
 
 void ChannelRangeCommands::pasteChannels()
@@ -189,14 +190,15 @@ void ChannelRangeCommands::pasteChannels()
     const QModelIndex current = grid_->currentIndex();
     if (!current.isValid() || clip_.empty())
         return;
-    changed(BuiltinText::PasteChannels, PasteChannels(ctx_.document.Model, clip_, ChannelGridModel::gridRow(current)));
+    const std::vector<int> pasted = PasteChannels(ctx_.document.Model, clip_, ChannelGridModel::gridRow(current));
+    changed(BuiltinText::PasteChannels, pasted, pasted);
 }
 
 void ChannelRangeCommands::deleteChannels()
 {
     const std::vector<int> rows = selectedRows();
     DeleteChannels(ctx_.document.Model, rows);
-    changed(BuiltinText::DeleteChannels, rows);
+    changed(BuiltinText::DeleteChannels, rows, rows);
 }
 
 void ChannelRangeCommands::insertChannel()
@@ -208,7 +210,7 @@ void ChannelRangeCommands::insertChannel()
         ctx_.boxes.inform(parentWindow(), Icon::Warning, AppTitle(), ctx_.language.text(BuiltinText::Channel200InUse));
         return;
     }
-    changed(BuiltinText::InsertChannel, {rows.front()});
+    changed(BuiltinText::InsertChannel, RowSpan(rows.front(), kMemoryChannels), {rows.front()});
 }
 
 void ChannelRangeCommands::removeChannels()
@@ -217,7 +219,7 @@ void ChannelRangeCommands::removeChannels()
     if (rows.empty() || rows.front() > kMemoryChannels)
         return;
     RemoveChannels(ctx_.document.Model, rows);
-    changed(BuiltinText::RemoveChannels, {rows.front()});
+    changed(BuiltinText::RemoveChannels, RowSpan(rows.front(), kMemoryChannels), {rows.front()});
 }
 
 void ChannelRangeCommands::move(int delta)
@@ -226,7 +228,8 @@ void ChannelRangeCommands::move(int delta)
     if (rows.empty() || rows.front() > kMemoryChannels)
         return;
     const std::vector<int> now = MoveChannels(ctx_.document.Model, rows, delta);
-    changed(delta < 0 ? BuiltinText::MoveChannelsUp : BuiltinText::MoveChannelsDown, now);
+    changed(delta < 0 ? BuiltinText::MoveChannelsUp : BuiltinText::MoveChannelsDown,
+            RowSpan(std::min(rows.front(), now.front()), std::max(rows.back(), now.back())), now);
 }
 
 void ChannelRangeCommands::sortChannels(SortBy by)
@@ -243,7 +246,7 @@ void ChannelRangeCommands::sortChannels(SortBy by)
             return ShownTextKey(grid->cellText(r.ChannelNumber, column).toStdString());
         };
     SortChannels(ctx_.document.Model, rows, key);
-    changed(BuiltinText::SortChannels, selected);
+    changed(BuiltinText::SortChannels, rows, selected);
 }
 
 }  // namespace tq8615::app

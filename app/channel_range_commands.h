@@ -26,9 +26,9 @@ class UndoActions;
 class ChannelRangeCommands : public QObject {
     Q_OBJECT
 public:
-    // Adds the items to `editMenu` and to the grid; `redraw` shows the changed model.
+    // Adds the items to `editMenu` and to the grid; `redrawRow` shows a changed row.
     ChannelRangeCommands(AppContext& ctx, QTableView* grid, UndoActions& undo, QMenu* editMenu,
-                         std::function<void()> redraw, QWidget* parent);
+                         std::function<void(int row)> redrawRow, QWidget* parent);
 
     // Control+C, X or V pressed in the grid. They act only in band plan 0: copy and cut on
     // the current row while one row is selected, else on the selected rows; paste at the
@@ -58,15 +58,15 @@ private:
                         void (ChannelRangeCommands::*handler)());
     void copyRows(const std::vector<int>& rows);
     void cutRows(const std::vector<int>& rows);
-    // Records the change under `label`, shows it, and selects `rows`.
-    void changed(BuiltinText label, const std::vector<int>& rows);
+    // Records the change under `label`, redraws the rows it touched and selects `selected`.
+    void changed(BuiltinText label, const std::vector<int>& redrawn, const std::vector<int>& selected);
     void move(int delta);
     QWidget* parentWindow() const;
 
     AppContext& ctx_;
     QTableView* grid_;
     UndoActions& undo_;
-    std::function<void()> redraw_;
+    std::function<void(int row)> redrawRow_;
     ChannelClip clip_;  // empty until something is copied
     QMenu* contextMenu_;
     QMenu* sortMenu_;

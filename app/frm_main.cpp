@@ -134,7 +134,7 @@ void frmMain::buildMenus()
     undo_ = new UndoActions(ctx_.document.Model, ctx_.language, mnuEdit, this);
     connect(undo_, &UndoActions::modelRestored, this, &frmMain::ShowListByData);
     mnuEdit->addSeparator();
-    range_ = new ChannelRangeCommands(ctx_, MSFlexGrid1, *undo_, mnuEdit, [this] { ShowListByData(); }, this);
+    range_ = new ChannelRangeCommands(ctx_, MSFlexGrid1, *undo_, mnuEdit, [this](int row) { ReShowGrid(row); }, this);
 
     QMenu* MnuSet = addMenu(bar, QStringLiteral("MnuSet"), TextKey::MenuSettings);
     MnuSetCom = addItem(MnuSet, QStringLiteral("MnuSetCom"), TextKey::MenuComPort);

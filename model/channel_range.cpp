@@ -216,12 +216,14 @@ void SortChannels(EditingModel& model, const std::vector<int>& rows, const SortK
     Renumber(model, to);
 }
 
-std::vector<int> AllMemoryRows()
+std::vector<int> RowSpan(int first, int last)
 {
     std::vector<int> rows;
-    for (int n = 1; n <= kMemoryChannels; ++n)
-        rows.push_back(n);
+    for (int row = first; row <= last; ++row)
+        rows.push_back(row);
     return rows;
 }
+
+std::vector<int> AllMemoryRows() { return RowSpan(1, kMemoryChannels); }
 
 }  // namespace tq8615

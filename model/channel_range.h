@@ -55,7 +55,8 @@ using SortKeyOf = std::function<ChannelSortKey(const ChannelRecord&)>;
 // puts them in those rows from the first; the rows left over end up empty.
 void SortChannels(EditingModel& model, const std::vector<int>& rows, const SortKeyOf& key);
 
-// The memory channel rows 1..200.
+// Rows first..last; the memory channel rows 1..200.
+std::vector<int> RowSpan(int first, int last);
 std::vector<int> AllMemoryRows();
 
 }  // namespace tq8615

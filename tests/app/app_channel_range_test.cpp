@@ -79,6 +79,7 @@ private Q_SLOTS:
     void gridKeysActOnTheSelectionInBandPlan0Only();
     void shortcutsAndContextMenu();
     void insertRefusedWhileChannel200IsInUse();
+    void commandsRedrawOnlyTheirRows();
     void printTableHasHeaderAndPages();
 };
 
@@ -252,6 +253,25 @@ void AppChannelRangeTest::insertRefusedWhileChannel200IsInUse()
     QVERIFY(h.doc().Model == before);
     QCOMPARE(h.boxes.texts(), QStringList{h.ctx->language.text(BuiltinText::Channel200InUse)});
     QVERIFY(!Child(w, "mnuEditUndo")->isEnabled());
+}
+
+// A cell that cannot be shown is reported when it is drawn, not again by every command.
+void AppChannelRangeTest::commandsRedrawOnlyTheirRows()
+{
+    Harness h;
+    frmMain& w = *h.window;
+    loadFive(h.doc().Model);
+    ChannelRecord bad = NewChannelWithFreq(9, "430.12500");
+    bad.ShiftMode = kSplit;
+    bad.TxFreq = "04301250X";
+    h.doc().Model.AppendChannel(bad);
+    w.ShowListByData();
+    QCOMPARE(h.boxes.texts(), QStringList{QStringLiteral("Not IsNumeric")});
+    selectRows(Grid(w), {2});
+    Child(w, "mnuEditDeleteChannels")->trigger();
+    Child(w, "mnuEditMoveDown")->trigger();
+    QCOMPARE(shownNames(w), names({"DELTA", "ECHO", "", "BRAVO", "CHAR", ""}));
+    QCOMPARE(h.boxes.shown.size(), 1);
 }
 
 // File > Print... previews the table; the pages carry the model, the band plan and the file,
