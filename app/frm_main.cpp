@@ -2,6 +2,8 @@
 
 #include "app_context.h"
 #include "channel_list_commands.h"
+#include "channel_print.h"
+#include "channel_range_commands.h"
 #include "dialog_util.h"
 #include "editor_list.h"
 #include "frm_about.h"
@@ -71,9 +73,9 @@ frmMain::frmMain(AppContext& context, QWidget* parent)
       runUi_(context.language, context.boxes, context.dialogs.run, this), radio_(runUi_)
 {
     setObjectName(QStringLiteral("frmMain"));
+    buildCentral();
     buildMenus();
     buildToolBar();
-    buildCentral();
     buildStatusBar();
     // Whatever an editor stores is shown at once.
     connect(&ctx_.events, &ModelEvents::modelChanged, this, [this] {
@@ -113,6 +115,10 @@ void frmMain::buildMenus()
     mnuFileExportCsv = mnuFile->addAction(QString());
     mnuFileExportCsv->setObjectName(QStringLiteral("mnuFileExportCsv"));
     command(mnuFileExportCsv, &frmMain::mnuFileExportCsv_Click);
+    mnuFilePrint = mnuFile->addAction(QString());
+    mnuFilePrint->setObjectName(QStringLiteral("mnuFilePrint"));
+    mnuFilePrint->setShortcut(QKeySequence::Print);
+    command(mnuFilePrint, &frmMain::mnuFilePrint_Click);
     mnuFileRecent = mnuFile->addMenu(QString());
     mnuFileRecent->setObjectName(QStringLiteral("mnuFileRecent"));
     QAction* bar1 = mnuFile->addSeparator();
@@ -128,6 +134,7 @@ void frmMain::buildMenus()
     undo_ = new UndoActions(ctx_.document.Model, ctx_.language, mnuEdit, this);
     connect(undo_, &UndoActions::modelRestored, this, &frmMain::ShowListByData);
     mnuEdit->addSeparator();
+    range_ = new ChannelRangeCommands(ctx_, MSFlexGrid1, *undo_, mnuEdit, [this](int row) { ReShowGrid(row); }, this);
 
     QMenu* MnuSet = addMenu(bar, QStringLiteral("MnuSet"), TextKey::MenuSettings);
     MnuSetCom = addItem(MnuSet, QStringLiteral("MnuSetCom"), TextKey::MenuComPort);
@@ -229,8 +236,8 @@ void frmMain::buildCentral()
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1_0"));
     MSFlexGrid1->setModel(gridModel);
     MSFlexGrid1->verticalHeader()->setVisible(false);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setMinimumWidth(Twips(30));
     MSFlexGrid1->installEventFilter(this);
@@ -330,6 +337,7 @@ void frmMain::Form_ReLoad()
     ApplyLanguage(this, ctx_.language);
     updateRecentMenu();
     undo_->retranslate();
+    range_->retranslate();
     retitleChannelListItems();
     fleet_->retranslate();
     gridModel->languageChanged();
@@ -433,53 +441,6 @@ void frmMain::fitColumns()
 
 void frmMain::ReShowGrid(int row) { gridModel->ReShowGrid(row, ctx_.document.Model, *sink_); }
 
-int frmMain::currentGridRow() const
-{
-    const QModelIndex i = MSFlexGrid1->currentIndex();
-    return i.isValid() ? ChannelGridModel::gridRow(i) : 0;
-}
-
-void frmMain::copyChannel(int row)
-{
-    const ChannelTable& list = ctx_.document.Model;
-    const int i = list.FindChannel(row);
-    if (i >= 0 && list.ChannelList[static_cast<std::size_t>(i)].ChannelInUse == 1)
-        ChannelClipboard = list.ChannelList[static_cast<std::size_t>(i)];
-    else
-        ChannelClipboard.ChannelInUse = 0;
-    clipboardHasData_ = true;
-}
-
-void frmMain::cutChannel(int row)
-{
-    copyChannel(row);
-    if (ChannelClipboard.ChannelInUse == 1) {
-        ctx_.document.Model.DeleteChannel(row);
-        undo_->record(ctx_.language.text(BuiltinText::CutChannels));
-    }
-    ReShowGrid(row);
-}
-
-void frmMain::pasteChannel(int row)
-{
-    if (!clipboardHasData_ || row < 1 || row > kGridDataRows)
-        return;
-    ChannelTable& list = ctx_.document.Model;
-    if (ChannelClipboard.ChannelInUse != 1) {
-        list.DeleteChannel(row);
-    } else {
-        ChannelRecord copy = ChannelClipboard;
-        copy.ChannelNumber = static_cast<int16_t>(row);
-        const int i = list.FindChannel(row);
-        if (i >= 0)
-            list.ChannelList[static_cast<std::size_t>(i)] = copy;
-        else
-            list.AppendChannel(copy);
-    }
-    undo_->record(ctx_.language.text(BuiltinText::PasteChannels));
-    ReShowGrid(row);
-}
-
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == tvTreeView && event->type() == QEvent::KeyPress) {
@@ -497,17 +458,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         }
         if (key->modifiers() == Qt::ControlModifier &&
             (key->key() == Qt::Key_C || key->key() == Qt::Key_X || key->key() == Qt::Key_V)) {
-            if (ctx_.document.Model.Band.BandPlanIndex == 0) {
-                const int row = currentGridRow();
-                if (row >= 1) {
-                    if (key->key() == Qt::Key_C)
-                        copyChannel(row);
-                    else if (key->key() == Qt::Key_X)
-                        cutChannel(row);
-                    else
-                        pasteChannel(row);
-                }
-            }
+            range_->gridKey(key->key());
             return true;
         }
     }
@@ -620,6 +571,7 @@ void frmMain::retitleChannelListItems()
 {
     mnuFileImportCsv->setText(ctx_.language.text(BuiltinText::ImportChannels));
     mnuFileExportCsv->setText(ctx_.language.text(BuiltinText::ExportChannels));
+    mnuFilePrint->setText(ctx_.language.text(BuiltinText::PrintCommand));
 }
 
 void frmMain::mnuFileImportCsv_Click()
@@ -631,6 +583,15 @@ void frmMain::mnuFileImportCsv_Click()
 }
 
 void frmMain::mnuFileExportCsv_Click() { ExportChannelList(ctx_, this, history_.startFolder(currentFile())); }
+
+void frmMain::mnuFilePrint_Click()
+{
+    QList<int> columns;
+    for (int c = 0; c < kGridColumns; ++c)
+        if (!MSFlexGrid1->isColumnHidden(c))
+            columns.append(c);
+    PrintChannels(ctx_, *gridModel, columns, this);
+}
 
 bool frmMain::mnuFileSave_Click()
 {

@@ -29,6 +29,7 @@ namespace tq8615::app {
 struct AppContext;
 struct EditorEntry;
 class BoxMessageSink;
+class ChannelRangeCommands;
 class UndoActions;
 
 class frmMain : public QMainWindow {
@@ -55,6 +56,7 @@ public:
     bool mnuFileSaveAs_Click();
     void mnuFileImportCsv_Click();
     void mnuFileExportCsv_Click();
+    void mnuFilePrint_Click();
     void mnuFileExit_Click();
     void MnuModelInfo_Click();
     void MnuSetCom_Click();
@@ -72,9 +74,6 @@ public:
     void LoadShowTree();
     void ShowListByData();
     void ReShowGrid(int row);
-    void copyChannel(int row);
-    void cutChannel(int row);
-    void pasteChannel(int row);
     QString caption() const;
     QString fileFilter() const;  // the data file type of the file dialogs
 
@@ -108,7 +107,6 @@ private:
     // The channel editor on the grid's current cell; the row label column and the header
     // open nothing.
     void editCurrentChannel();
-    int currentGridRow() const;
 
     AppContext& ctx_;
     std::unique_ptr<BoxMessageSink> sink_;
@@ -118,9 +116,8 @@ private:
     FileHistory history_;
     QRect placedFrame_;          // the frame asked for before the window was first shown
     QMargins assumedMargins_;    // ... and the frame margins known then
-    ChannelRecord ChannelClipboard;
-    bool clipboardHasData_ = false;
     UndoActions* undo_ = nullptr;
+    ChannelRangeCommands* range_ = nullptr;
     QString pendingCommand_;  // the editor or import under way, as Undo names its change
 
     QTreeWidget* tvTreeView = nullptr;
@@ -132,7 +129,7 @@ private:
     QTimer clockTimer;
     QMenu *mnuFile = nullptr, *mnuFileRecent = nullptr, *mnuEdit = nullptr, *MnuView = nullptr, *MnuHelp = nullptr;
     QAction *mnuFileNew = nullptr, *mnuFileOpen = nullptr, *mnuFileSave = nullptr,
-            *mnuFileImportCsv = nullptr, *mnuFileExportCsv = nullptr, *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
+            *mnuFileImportCsv = nullptr, *mnuFileExportCsv = nullptr, *mnuFilePrint = nullptr, *MnuSetCom = nullptr, *mnuProRead = nullptr, *MnuProWrite = nullptr,
             *MnuViewToolBar = nullptr, *MnuViewStatusBar = nullptr, *MnuHelpAbout = nullptr;
 };
 

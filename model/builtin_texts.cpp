@@ -160,8 +160,24 @@ constexpr TextPair kPairs[] = {
     {"Log file: ", "日志文件："},
     {"Only what a radio holds", "只比较电台保存的数据"},
     {"The code is too long for its field and was not stored. Most characters allowed: ", "代码超出字段长度，未保存。最多字符数："},
+    {"Copy Channels", "复制信道"},
+    {"Delete Channels", "删除信道"},
+    {"Insert Channel", "插入信道"},
+    {"Delete and Close Gap", "删除并前移后续信道"},
+    {"Move Up", "上移"},
+    {"Move Down", "下移"},
+    {"Sort", "排序"},
+    {"Sort Channels", "信道排序"},
+    {"By Receive Frequency", "按接收频率"},
+    {"By Name", "按信道名称"},
+    {"By Current Column", "按当前列"},
+    {"Channel 200 is in use, so no channel can be inserted. Delete or move channel 200 first.",
+     "信道 200 已被使用，无法插入信道。请先删除或移动信道 200。"},
+    {"&Print...", "打印(&P)..."},
+    {"Model", "机型"},
+    {"Band plan", "频段"},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CodeTooLong) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::PrintBandPlan) + 1,
               "one pair for every built-in text");
 
 }  // namespace

@@ -42,6 +42,10 @@ enum class BuiltinText {
     CompareRadioOnly,
     // A composed 5-tone code longer than its field; followed by the limit.
     CodeTooLong,
+    // The grid's commands on several channels, and printing the channel table.
+    CopyChannels, DeleteChannels, InsertChannel, RemoveChannels, MoveChannelsUp, MoveChannelsDown,
+    SortMenu, SortChannels, SortByFrequency, SortByName, SortByColumn, Channel200InUse,
+    PrintCommand, PrintModel, PrintBandPlan,
 };
 
 struct TextPair {

@@ -214,6 +214,19 @@ int main(int argc, char** argv)
                 const QString name = QStringLiteral("menu_") + menu->objectName() + QLatin1Char('_') + suffix;
                 ok &= menu->grab().save(QDir(out).filePath(name + QStringLiteral(".png")));
             }
+            // The print preview of the channel table.
+            ctx->dialogs.run = [&](QDialog& d) {
+                d.resize(1100, 760);
+                d.show();
+                QApplication::processEvents();
+                const QString name = QStringLiteral("print_preview_") + suffix + QStringLiteral(".png");
+                ok &= d.grab().save(QDir(out).filePath(name));
+                std::printf("wrote %s\n", qPrintable(QDir(out).filePath(name)));
+                d.hide();
+                return int(QDialog::Rejected);
+            };
+            w.mnuFilePrint_Click();
+            ctx->dialogs.run = DialogHooks::Real().run;
             // Every editor of the list, on the sample data.
             for (const EditorEntry& editor : EditorList()) {
                 ctx->CurrentChannel = 3;

@@ -7,6 +7,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QItemSelectionModel>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -44,6 +45,14 @@ inline QTableView* Grid(const QWidget& window) { return Child<QTableView>(window
 inline ChannelGridModel* GridModel(const QWidget& window)
 {
     return qobject_cast<ChannelGridModel*>(Grid(window)->model());
+}
+// Makes a cell of the grid current with its row the only one selected, as a plain click
+// does. (QTest leaves the Control key of a key click held for the view's own selection rules,
+// which would add the row to the selection.)
+inline void ClickCell(QTableView* view, int gridRow, int column)
+{
+    view->selectionModel()->setCurrentIndex(view->model()->index(gridRow - 1, column),
+                                            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 inline QTreeWidget* Tree(const QWidget& window) { return Child<QTreeWidget>(window, "tvTreeView"); }
 // The tree node with this key ("N9"), or nullptr.

@@ -292,7 +292,7 @@ void AppMainWindowTest::copyCutPaste()
     h.window->ShowListByData();
     QTableView* view = Grid(*h.window);
     auto key = [&](int row, Qt::Key k) {
-        view->setCurrentIndex(view->model()->index(row - 1, 1));
+        ClickCell(view, row, 1);
         QTest::keyClick(view, k, Qt::ControlModifier);
     };
     const ChannelTable& list = h.doc().Model;
@@ -342,7 +342,7 @@ void AppMainWindowTest::undoAndRedoFollowTheGridAndTheEditors()
 
     QTableView* view = Grid(w);
     auto key = [&](int row, Qt::Key k) {
-        view->setCurrentIndex(view->model()->index(row - 1, 1));
+        ClickCell(view, row, 1);
         QTest::keyClick(view, k, Qt::ControlModifier);
     };
     key(1, Qt::Key_C);
@@ -386,11 +386,11 @@ void AppMainWindowTest::copyCutPasteIgnoredOutsideBandPlan0()
     QTableView* view = Grid(*h.window);
     const ChannelTable& list = h.doc().Model;
     const int count = list.ChannelCount;
-    view->setCurrentIndex(view->model()->index(0, 1));
+    ClickCell(view, 1, 1);
     QTest::keyClick(view, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(list.ChannelCount, count);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
-    view->setCurrentIndex(view->model()->index(9, 1));
+    ClickCell(view, 10, 1);
     QTest::keyClick(view, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(list.ChannelCount, count);
 }
