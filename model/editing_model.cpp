@@ -5,16 +5,6 @@
 
 namespace tq8615 {
 
-void ResetTwoToneDefaults(TwoToneBlock& block)
-{
-    // 321.7 Hz and 928.1 Hz, format "A-B"; tones A..D 321.7, 928.1, 626.5, 2043.8 Hz.
-    block.Header = {12, 145, 36, 65, 0, 58, 72, 20, 52, 0, 0, 0,
-                    0x91, 0x0C, 0x41, 0x24, 0x79, 0x18, 0xD6, 0x4F, 5, 5, 10, 0};
-    for (auto& entry : block.Entries)
-        entry = {1, {}, std::string_view("")};
-    block.Entries[0] = {0, {58, 72, 20, 52, 12, 145, 36, 65}, std::string_view("")};
-}
-
 void AddDefaultChannels(EditingModel& model)
 {
     const std::string uhf = DefaultFrequencyText(model.Band, kUhf);

@@ -43,6 +43,25 @@ enum class TextSection { Other, Msg, Option };
     X(MenuHelp, Other, 1050) \
     X(MenuAbout, Other, 1052) \
     X(MenuAutoTest, Other, 1053) \
+    X(TwoToneCaption, Option, 60043) \
+    X(TwoToneDecodeFrame, Option, 60044) \
+    X(TwoToneDecodeFormat, Option, 60045) \
+    X(TwoToneToneLabel, Option, 60046) \
+    X(TwoToneFirstToneTime, Option, 60047) \
+    X(TwoToneSecondToneTime, Option, 60048) \
+    X(TwoToneLongToneTime, Option, 60049) \
+    X(TwoToneInterval, Option, 60050) \
+    X(TwoToneDecodeResponse, Option, 60051) \
+    X(TwoToneNumberColumn, Option, 60053) \
+    X(TwoToneFirstToneColumn, Option, 60054) \
+    X(TwoToneSecondToneColumn, Option, 60055) \
+    X(TwoToneNameColumn, Option, 60056) \
+    X(TwoToneResponseNone, Option, 60057) \
+    X(TwoToneResponseAlert, Option, 60058) \
+    X(TwoToneResponseTranspond, Option, 60059) \
+    X(TwoToneCodesFrame, Option, 60304) \
+    X(TwoToneAutoResetTime, Option, 60307) \
+    X(TwoToneSideTone, Option, 60312) \
     X(MenuModel, Other, 1060) \
     X(MenuModelInfo, Other, 1061) \
     X(RxFrequency, Other, 1101) \

@@ -18,6 +18,7 @@ char AcceptTyped(CharSet set, char typed)
         if (typed >= 'a' && typed <= 'z')
             return static_cast<char>(typed - 'a' + 'A');
         return IsDigit(typed) || (typed >= 'A' && typed <= 'Z') || typed == '-' ? typed : '\0';
+    case CharSet::CodeName: return typed >= ' ' && typed < '~' && typed != '\\' ? typed : '\0';
     }
     return '\0';
 }
