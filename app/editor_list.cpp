@@ -5,6 +5,7 @@
 #include "editors/frm_ch_edit.h"
 #include "editors/frm_key.h"
 #include "editors/frm_option.h"
+#include "editors/frm_two_tone.h"
 
 namespace tq8615::app {
 
@@ -27,6 +28,8 @@ const std::vector<EditorEntry>& EditorList()
          TextKey::OptionalFeatures, 1, false, [](const AppContext&) { return true; }, make<FrmOption>},
         {QStringLiteral("MnuViewKey"), TextKey::MenuKeys, EditorMenu::Edit, QStringLiteral("N16"),
          TextKey::KeyAssignment, 2, false, [](const AppContext&) { return true; }, make<FrmKey>},
+        {QStringLiteral("MnuView2Tone"), TextKey::MenuTwoTone, EditorMenu::Edit, QString(), TextKey{}, 0, false,
+         [](const AppContext& c) { return TwoToneOffered(c.featureFlags); }, make<Frm2Tone>},
     };
     return list;
 }
