@@ -38,20 +38,31 @@ void ResetToBuiltInDefaults(EditingModel& model)
     model.ToneTips.fill(0);
 }
 
-bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink)
+bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink,
+                        const AreaFilter& marking)
 {
-    const std::pair<const char*, std::function<void()>> encoders[] = {
-        {"SetCommDataByFrequencyError", [&] { EncodeChannels(model, image, map); }},
-        {"SetCommDataByOptionError", [&] { EncodeOptions(model.Options, model.Dtmf.SendTime, image, map); }},
-        {"SetCommDataBy5ToneError", [&] { EncodeFiveTone(model.FiveTone, image, map); }},
-        {"SetCommDataByDTMFError", [&] { EncodeDtmf(model.Dtmf, image, map); }},
-        {"SetCommDataByDTMFCommuBookError", [&] { EncodeCommuBook(model.Book, image, map); }},
+    struct Encoder {
+        const char* failureText;
+        EncodedArea area;
+        std::function<void()> encode;
     };
-    for (const auto& [failureText, encode] : encoders) {
+    const Encoder encoders[] = {
+        {"SetCommDataByFrequencyError", EncodedArea::Channels, [&] { EncodeChannels(model, image, map); }},
+        {"SetCommDataByOptionError", EncodedArea::Options, [&] { EncodeOptions(model.Options, model.Dtmf.SendTime, image, map); }},
+        {"SetCommDataBy5ToneError", EncodedArea::FiveTone, [&] { EncodeFiveTone(model.FiveTone, image, map); }},
+        {"SetCommDataByDTMFError", EncodedArea::Dtmf, [&] { EncodeDtmf(model.Dtmf, image, map); }},
+        {"SetCommDataByDTMFCommuBookError", EncodedArea::Book, [&] { EncodeCommuBook(model.Book, image, map); }},
+    };
+    const bool active = map.active;
+    for (const auto& [failureText, area, encode] : encoders) {
+        // An area left out of the marking writes its bytes with the map switched off.
+        map.active = active && (!marking || marking(area));
         try {
             encode();
+            map.active = active;
         } catch (const std::exception& e) {  // EncodeError, or an address outside the image
             // The routine first, then what failed in it, so the user knows what to fix.
+            map.active = active;
             sink.show(Message::Fixed(std::string(failureText) + "\n" + e.what(), Message::Icon::Error));
             return false;
         }
