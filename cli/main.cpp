@@ -10,7 +10,8 @@ namespace {
 std::vector<Command> Commands()
 {
     return {NewCommand(),   EncodeCommand(), DecodeCommand(), ShowCommand(),  DiffCommand(),
-            ReadCommand(),  WriteCommand(),  CloneCommand(),  InfoCommand(),  CsvCommand()};
+            ReadCommand(),  WriteCommand(),  CloneCommand(),  InfoCommand(),  CsvCommand(),
+            EpmCommand()};
 }
 
 void PrintOverview(std::ostream& out)
