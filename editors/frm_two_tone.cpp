@@ -107,7 +107,8 @@ Frm2Tone::Frm2Tone(AppContext& context, QWidget* parent)
     : QDialog(parent), WorkingCopy(context.document.Model.TwoTone), ctx_(context)
 {
     setObjectName(QStringLiteral("Frm2Tone"));
-    SetTag(this, TextKey::TwoToneCaption);
+    // Its texts are in the language file's "OPTION" section, which tags do not reach.
+    setWindowTitle(ctx_.language.LangText(TextKey::TwoToneCaption));
     const OkCancel buttons = MakeOkCancel(this);
     CommandOK = buttons.ok;
     CommandCancel = buttons.cancel;
@@ -129,12 +130,10 @@ QWidget* Frm2Tone::buildHeader()
     const Language& lang = ctx_.language;
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    SetTag(frame, TextKey::TwoToneDecodeFrame);
+    frame->setTitle(lang.LangText(TextKey::TwoToneDecodeFrame));
     auto* grid = new QGridLayout(frame);
-    const auto place = [&](QWidget* control, const QString& caption, TextKey key, int row, int column) {
+    const auto place = [&](QWidget* control, const QString& caption, int row, int column) {
         auto* label = new QLabel(caption, frame);
-        if (caption.isEmpty())
-            SetTag(label, key);
         label->setBuddy(control);
         grid->addWidget(label, row, 2 * column);
         grid->addWidget(control, row, 2 * column + 1);
@@ -151,10 +150,10 @@ QWidget* Frm2Tone::buildHeader()
     for (const char* f : kTwoToneFormatNames)
         formats << QString::fromLatin1(f);
     Combo2[0] = combo("Combo2", 0, formats);
-    place(Combo2[0], {}, TextKey::TwoToneDecodeFormat, 0, 0);
+    place(Combo2[0], lang.LangText(TextKey::TwoToneDecodeFormat), 0, 0);
     Combo2[1] = combo("Combo2", 1, {lang.LangText(TextKey::TwoToneResponseNone), lang.LangText(TextKey::TwoToneResponseAlert),
                                     lang.LangText(TextKey::TwoToneResponseTranspond)});
-    place(Combo2[1], {}, TextKey::TwoToneDecodeResponse, 0, 1);
+    place(Combo2[1], lang.LangText(TextKey::TwoToneDecodeResponse), 0, 1);
 
     for (int k = 0; k < kToneBoxes; ++k) {
         auto* box = new QLineEdit(frame);
@@ -163,7 +162,7 @@ QWidget* Frm2Tone::buildHeader()
         connect(box, &QLineEdit::editingFinished, box,
                 [box] { box->setText(Q(PlainToneText(LeftToneBoxValue(box->text().toStdString())))); });
         const QString caption = lang.LangText(TextKey::TwoToneToneLabel) + QLatin1Char(' ') + QLatin1Char(static_cast<char>('A' + k));
-        place(box, caption, {}, 1 + k / 2, k % 2);
+        place(box, caption, 1 + k / 2, k % 2);
         Text2[static_cast<std::size_t>(k)] = box;
     }
 
@@ -177,15 +176,15 @@ QWidget* Frm2Tone::buildHeader()
     const TextKey timeKeys[] = {TextKey::TwoToneFirstToneTime, TextKey::TwoToneSecondToneTime, TextKey::TwoToneLongToneTime};
     for (int k = 0; k < 3; ++k) {
         Combo1[static_cast<std::size_t>(k)] = combo("Combo1", k, toneTimes);
-        place(Combo1[static_cast<std::size_t>(k)], {}, timeKeys[k], 3 + k / 2, k % 2);
+        place(Combo1[static_cast<std::size_t>(k)], lang.LangText(timeKeys[k]), 3 + k / 2, k % 2);
     }
     Combo1[3] = combo("Combo1", 3, intervals);
-    place(Combo1[3], {}, TextKey::TwoToneInterval, 4, 1);
+    place(Combo1[3], lang.LangText(TextKey::TwoToneInterval), 4, 1);
     Combo1[4] = combo("Combo1", 4, resetTimes);
-    place(Combo1[4], {}, TextKey::TwoToneAutoResetTime, 5, 0);
+    place(Combo1[4], lang.LangText(TextKey::TwoToneAutoResetTime), 5, 0);
     Check1 = new QCheckBox(frame);
     Check1->setObjectName(QStringLiteral("Check1"));
-    SetTag(Check1, TextKey::TwoToneSideTone);
+    Check1->setText(lang.LangText(TextKey::TwoToneSideTone));
     EnterMovesOn(Check1);
     grid->addWidget(Check1, 5, 3);
     return frame;
@@ -196,7 +195,7 @@ QWidget* Frm2Tone::buildGrid()
     const Language& lang = ctx_.language;
     auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    SetTag(frame, TextKey::TwoToneCodesFrame);
+    frame->setTitle(lang.LangText(TextKey::TwoToneCodesFrame));
     MSHFlexGrid1 = new QTableWidget(kTwoToneEntries, 4, frame);
     MSHFlexGrid1->setObjectName(QStringLiteral("MSHFlexGrid1"));
     MSHFlexGrid1->setHorizontalHeaderLabels({lang.LangText(TextKey::TwoToneNumberColumn), lang.LangText(TextKey::TwoToneFirstToneColumn),
@@ -205,6 +204,7 @@ QWidget* Frm2Tone::buildGrid()
     MSHFlexGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     MSHFlexGrid1->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSHFlexGrid1->setMinimumSize(420, 300);
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked
                                   | QAbstractItemView::SelectedClicked | QAbstractItemView::AnyKeyPressed);
     for (int row = 1; row <= kTwoToneEntries; ++row) {
