@@ -8,7 +8,7 @@ enum class CharSet {
     Digits,      // "0".."9"
     Decimal,     // "0".."9" and "."
     NameLetter,  // "0".."9", "A".."Z" and "-"; "a".."z" taken as capitals
-    CodeName,    // printable characters below 126 except "\\"
+    CodeName,    // printable characters below 126 except the backslash
 };
 
 // The character a typed printable character becomes in the box, or 0 when it is refused.
