@@ -67,7 +67,9 @@ private Q_SLOTS:
         Harness h;
         Frm2Tone w(*h.ctx);
         ShowActive(w);
+        QCOMPARE(w.windowTitle(), QStringLiteral("2-Tone"));
         auto* grid = Child<QTableWidget>(w, "MSHFlexGrid1");
+        QCOMPARE(grid->horizontalHeaderItem(kNameColumn)->text(), QStringLiteral("Name"));
 
         TypeIntoCell(grid, 25, kFirstToneColumn, QStringLiteral("1x00"));
         const TwoToneEntry& e = w.WorkingCopy.Entries[24];
