@@ -9,6 +9,7 @@
 #include "window_geometry.h"
 
 #include "files/document.h"
+#include "model/auto_test.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -31,6 +32,9 @@ struct AppContext {
     QString comPort;            // the port the programming cable is on; empty for none
     FeatureFlags featureFlags{};
     bool FactoryMode = false;
+    // The auto test export's check boxes, kept for the run, and whether its window is open.
+    AutoTestGroupFlags AutoTestGroups = kStartAutoTestGroups;
+    bool AutoTestActive = false;
     Document document;
     MessageBoxInterface& boxes;
     PortLister listPorts;

@@ -8,6 +8,8 @@
 #include "editors/frm_five_tone.h"
 #include "editors/frm_key.h"
 #include "editors/frm_option.h"
+#include "editors/frm_two_tone.h"
+#include "factory/frm_auto_test.h"
 
 namespace tq8615::app {
 
@@ -36,6 +38,10 @@ const std::vector<EditorEntry>& EditorList()
          TextKey::KeyAssignment, 2, false, [](const AppContext&) { return true; }, make<FrmKey>},
         {QStringLiteral("MnuCommBook"), TextKey::MenuCommBook, EditorMenu::Edit, QStringLiteral("N8"), TextKey::CommBook,
          5, false, [](const AppContext&) { return true; }, make<FrmCommuBook>},
+        {QStringLiteral("MnuView2Tone"), TextKey::MenuTwoTone, EditorMenu::Edit, QString(), TextKey{}, 0, false,
+         [](const AppContext& c) { return TwoToneOffered(c.featureFlags); }, make<Frm2Tone>},
+        {QStringLiteral("MnuHelpAutoTest"), TextKey::MenuAutoTest, EditorMenu::Help, QString(), TextKey{}, 0, false,
+         [](const AppContext& c) { return c.FactoryMode; }, make<Frm_AutoTest>},
     };
     return list;
 }

@@ -41,6 +41,9 @@ bool WriteSetupValue(const QString& mysetupPath, const QString& key, const QStri
 
 // Record 1 of "Setting.ini": four 16-bit little-endian integers; all 0 when unreadable.
 using FeatureFlags = std::array<int16_t, 4>;
+// Flag 2, the second value: nonzero offers the 2-tone editor and signalling.
+constexpr std::size_t kTwoToneFeatureFlag = 1;
+inline bool TwoToneOffered(const FeatureFlags& flags) { return flags[kTwoToneFeatureFlag] != 0; }
 FeatureFlags ReadFeatureFlags(const QString& path);
 // Rewrites record 1 and keeps whatever follows it.
 bool WriteFeatureFlags(const QString& path, const FeatureFlags& flags);

@@ -57,6 +57,7 @@ Command EncodeCommand();
 Command DecodeCommand();
 Command ShowCommand();
 Command DiffCommand();
+Command EpmCommand();
 // The radio commands (cmd_read.cpp, cmd_write.cpp, cmd_info.cpp).
 Command ReadCommand();
 Command WriteCommand();

@@ -11,7 +11,8 @@ std::vector<Command> Commands()
 {
     return {NewCommand(),   EncodeCommand(), DecodeCommand(), ShowCommand(),  DiffCommand(),
             ReadCommand(),  WriteCommand(),  CloneCommand(),  InfoCommand(),  CsvCommand(),
-            BookCommand()};
+            BookCommand(),
+            EpmCommand()};
 }
 
 void PrintOverview(std::ostream& out)

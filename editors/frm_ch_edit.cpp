@@ -32,7 +32,6 @@ constexpr int kFirstNameBox = 2;
 constexpr int kRx = 0, kOffset = 1, kTx = 10;
 constexpr int kStep = 0, kBandwidth = 1, kPower = 2, kOptSig = 4, kDecodeType = 5, kDtmfPttId = 7,
               kFiveTonePttId = 8, kSquelch = 9, kEncodeType = 10, kSquelchMaster = 11, kBusyLock = 13;
-constexpr int kTwoToneFlag = 2;  // the feature flag that offers 2-tone signalling
 
 QString Indexed(const char* name, int i) { return QString::fromLatin1(name) + QLatin1Char('_') + QString::number(i); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -179,7 +178,7 @@ void FrmCHEdit::buildControls()
     place(TextKey::SquelchMode, combo(kSquelch, {}), nullptr);
 
     QStringList optSig{lang.LangText(TextKey::OptSigOff), QStringLiteral("DTMF")};
-    if (ctx_.featureFlags[kTwoToneFlag] != 0)
+    if (TwoToneOffered(ctx_.featureFlags))
         optSig << QStringLiteral("2Tone");
     optSig << QStringLiteral("5Tone");
     auto* signalling = new QHBoxLayout;
@@ -310,6 +309,8 @@ void FrmCHEdit::loadRecord()
     if (r.OptSigType == kOptSigDtmf) {
         Combo4[0]->show();
         Combo4[0]->setCurrentIndex(r.DtmfIndex);
+    } else if (r.OptSigType == kOptSigTwoTone && TwoToneOffered(ctx_.featureFlags)) {
+        Combo4[1]->show();
     } else if (r.OptSigType == kOptSigFiveTone) {
         Combo4[2]->show();
         const int item = Combo4[2]->findText(QString::number(r.FiveToneIndex));
@@ -377,7 +378,10 @@ void FrmCHEdit::optSigChanged()
     for (QComboBox* c : Combo4)
         c->hide();
     const QString chosen = Combo1[kOptSig]->currentText();
-    QComboBox* shown = chosen == QLatin1String("DTMF") ? Combo4[0] : chosen == QLatin1String("5Tone") ? Combo4[2] : nullptr;
+    QComboBox* shown = chosen == QLatin1String("DTMF")    ? Combo4[0]
+                       : chosen == QLatin1String("2Tone") ? Combo4[1]
+                       : chosen == QLatin1String("5Tone") ? Combo4[2]
+                                                          : nullptr;
     if (shown) {
         shown->show();
         shown->setEnabled(true);

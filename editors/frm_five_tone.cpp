@@ -120,11 +120,11 @@ void Frm5Tone::buildControls()
     Text2->installEventFilter(this);
     for (int i = 1; i <= 10; ++i)
         Combo1[static_cast<std::size_t>(i)] = combo(Indexed("Combo1", i));
-    Check1 = new QCheckBox(lang.LangText(TextKey::FtSideTone), this);
+    Check1 = new QCheckBox(lang.LangText(TextKey::SideToneLabel), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     EnterMovesOn(Check1);
     const std::array<TextKey, 11> labels = {TextKey::FtOwnId,         TextKey::FtStandardLabel,  TextKey::FtDecodeResponse,
-                                            TextKey::FtToneLength,    TextKey::FtFirstToneTime,  TextKey::FtAutoResetTime,
+                                            TextKey::FtToneLength,    TextKey::FtFirstToneTime,  TextKey::AutoResetTime,
                                             TextKey::FtDecodeTime,    TextKey::FtAutoRepeatInterval, TextKey::FtFirstDigitDelay,
                                             TextKey::FtPauseTime,     TextKey::FtPauseCode};
     auto* header = new QGridLayout;
@@ -289,7 +289,7 @@ void Frm5Tone::FillLists()
         c->addItems(toneLengths);
     for (QComboBox* c : {Combo2, Combo1[1], Combo4[0], Combo4[1]})
         c->addItems(StandardNames());
-    for (TextKey key : {TextKey::FtResponseNone, TextKey::FtResponseAlert, TextKey::FtResponseTranspond})
+    for (TextKey key : {TextKey::ResponseNone, TextKey::ResponseAlert, TextKey::ResponseTranspond})
         Combo1[2]->addItem(lang.LangText(key));
     QStringList tenths;
     for (int v = 0; v <= 250; ++v)
@@ -308,7 +308,7 @@ void Frm5Tone::SetupGrid()
 {
     const Language& lang = ctx_.language;
     QStringList headers;
-    for (TextKey key : {TextKey::FtNumberColumn, TextKey::FtSpecialCall, TextKey::FtCode, TextKey::FtStandardColumn,
+    for (TextKey key : {TextKey::NumberColumn, TextKey::FtSpecialCall, TextKey::FtCode, TextKey::FtStandardColumn,
                         TextKey::FtToneLengthColumn, TextKey::FtNameColumn})
         headers << lang.LangText(key);
     MSHFlexGrid1->setHorizontalHeaderLabels(headers);
@@ -492,8 +492,8 @@ void Frm5Tone::infoFunctionChanged(int function)
     const int kept = Combo7[1]->currentIndex();
     Combo7[1]->clear();
     const bool individual = function == kFunctionIndividual;
-    for (TextKey key : {TextKey::FtResponseNone, TextKey::FtResponseAlert, TextKey::FtResponseTranspond})
-        if (!individual || key != TextKey::FtResponseTranspond)
+    for (TextKey key : {TextKey::ResponseNone, TextKey::ResponseAlert, TextKey::ResponseTranspond})
+        if (!individual || key != TextKey::ResponseTranspond)
             Combo7[1]->addItem(lang.LangText(key));
     Combo7[1]->setCurrentIndex(std::clamp(kept, 0, Combo7[1]->count() - 1));
     const bool fixedNone = function == kFunctionGroup || function == kFunctionReset;

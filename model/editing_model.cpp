@@ -5,16 +5,6 @@
 
 namespace tq8615 {
 
-void ResetTwoToneDefaults(TwoToneBlock& block)
-{
-    // 321.7 Hz and 928.1 Hz, format "A-B"; tones A..D 321.7, 928.1, 626.5, 2043.8 Hz.
-    block.Header = {12, 145, 36, 65, 0, 58, 72, 20, 52, 0, 0, 0,
-                    0x91, 0x0C, 0x41, 0x24, 0x79, 0x18, 0xD6, 0x4F, 5, 5, 10, 0};
-    for (auto& entry : block.Entries)
-        entry = {1, {}, std::string_view("")};
-    block.Entries[0] = {0, {58, 72, 20, 52, 12, 145, 36, 65}, std::string_view("")};
-}
-
 void AddDefaultChannels(EditingModel& model)
 {
     const std::string uhf = DefaultFrequencyText(model.Band, kUhf);
@@ -48,20 +38,31 @@ void ResetToBuiltInDefaults(EditingModel& model)
     model.ToneTips.fill(0);
 }
 
-bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink)
+bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink,
+                        const AreaFilter& marking)
 {
-    const std::pair<const char*, std::function<void()>> encoders[] = {
-        {"SetCommDataByFrequencyError", [&] { EncodeChannels(model, image, map); }},
-        {"SetCommDataByOptionError", [&] { EncodeOptions(model.Options, model.Dtmf.SendTime, image, map); }},
-        {"SetCommDataBy5ToneError", [&] { EncodeFiveTone(model.FiveTone, image, map); }},
-        {"SetCommDataByDTMFError", [&] { EncodeDtmf(model.Dtmf, image, map); }},
-        {"SetCommDataByDTMFCommuBookError", [&] { EncodeCommuBook(model.Book, image, map); }},
+    struct Encoder {
+        const char* failureText;
+        EncodedArea area;
+        std::function<void()> encode;
     };
-    for (const auto& [failureText, encode] : encoders) {
+    const Encoder encoders[] = {
+        {"SetCommDataByFrequencyError", EncodedArea::Channels, [&] { EncodeChannels(model, image, map); }},
+        {"SetCommDataByOptionError", EncodedArea::Options, [&] { EncodeOptions(model.Options, model.Dtmf.SendTime, image, map); }},
+        {"SetCommDataBy5ToneError", EncodedArea::FiveTone, [&] { EncodeFiveTone(model.FiveTone, image, map); }},
+        {"SetCommDataByDTMFError", EncodedArea::Dtmf, [&] { EncodeDtmf(model.Dtmf, image, map); }},
+        {"SetCommDataByDTMFCommuBookError", EncodedArea::Book, [&] { EncodeCommuBook(model.Book, image, map); }},
+    };
+    const bool active = map.active;
+    for (const auto& [failureText, area, encode] : encoders) {
+        // An area left out of the marking writes its bytes with the map switched off.
+        map.active = active && (!marking || marking(area));
         try {
             encode();
+            map.active = active;
         } catch (const std::exception& e) {  // EncodeError, or an address outside the image
             // The routine first, then what failed in it, so the user knows what to fix.
+            map.active = active;
             sink.show(Message::Fixed(std::string(failureText) + "\n" + e.what(), Message::Icon::Error));
             return false;
         }

@@ -3,6 +3,7 @@
 // signalling settings, the records kept only in data files, and the band plan.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/band_plan.h"
@@ -49,9 +50,15 @@ struct EditingModel : ChannelTable {
 void ResetToBuiltInDefaults(EditingModel& model);
 void AddDefaultChannels(EditingModel& model);
 
+// The image areas, in the order their encoders run.
+enum class EncodedArea { Channels, Options, FiveTone, Dtmf, Book };
+// Which areas mark the blocks they write in an active map; every area when empty.
+using AreaFilter = std::function<bool(EncodedArea)>;
+
 // Runs the five area encoders in order; the first failure stops the rest, is reported
 // with its fixed text, and makes the result (EncodeOk) false.
-bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink);
+bool EncodeModelToImage(EditingModel& model, RadioImage& image, BlockUsageMap& map, MessageSink& sink,
+                        const AreaFilter& marking = {});
 void DecodeImageToModel(EditingModel& model, const RadioImage& image);
 
 // After a read: the band the radio reported becomes the model's band plan.

@@ -43,6 +43,25 @@ enum class TextSection { Other, Msg, Option };
     X(MenuHelp, Other, 1050) \
     X(MenuAbout, Other, 1052) \
     X(MenuAutoTest, Other, 1053) \
+    X(TwoToneCaption, Option, 60043) \
+    X(TwoToneDecodeFrame, Option, 60044) \
+    X(TwoToneDecodeFormat, Option, 60045) \
+    X(TwoToneToneLabel, Option, 60046) \
+    X(TwoToneFirstToneTime, Option, 60047) \
+    X(TwoToneSecondToneTime, Option, 60048) \
+    X(TwoToneLongToneTime, Option, 60049) \
+    X(TwoToneInterval, Option, 60050) \
+    X(TwoToneDecodeResponse, Option, 60051) \
+    X(NumberColumn, Option, 60053) \
+    X(TwoToneFirstToneColumn, Option, 60054) \
+    X(TwoToneSecondToneColumn, Option, 60055) \
+    X(TwoToneNameColumn, Option, 60056) \
+    X(ResponseNone, Option, 60057) \
+    X(ResponseAlert, Option, 60058) \
+    X(ResponseTranspond, Option, 60059) \
+    X(TwoToneCodesFrame, Option, 60304) \
+    X(AutoResetTime, Option, 60307) \
+    X(SideToneLabel, Option, 60312) \
     X(MenuModel, Other, 1060) \
     X(MenuModelInfo, Other, 1061) \
     X(RxFrequency, Other, 1101) \
@@ -233,10 +252,6 @@ enum class TextSection { Other, Msg, Option };
     X(FtStandardLabel, Other, 3004) \
     X(FtInfoCodeFrame, Other, 3005) \
     X(FtCaption, Option, 60052) \
-    X(FtNumberColumn, Option, 60053) \
-    X(FtResponseNone, Option, 60057) \
-    X(FtResponseAlert, Option, 60058) \
-    X(FtResponseTranspond, Option, 60059) \
     X(FtStandardColumn, Option, 60061) \
     X(FtSpecialCall, Option, 60062) \
     X(FtCodeListNumber, Option, 60063) \
@@ -266,12 +281,10 @@ enum class TextSection { Other, Msg, Option };
     X(InfoCodeConflict, Option, 60301) \
     X(FtNameColumn, Option, 60305) \
     X(FtInfoName, Option, 60306) \
-    X(FtAutoResetTime, Option, 60307) \
     X(FtDecodeTime, Option, 60308) \
     X(FtAutoRepeatInterval, Option, 60309) \
     X(FtFirstDigitDelay, Option, 60310) \
     X(FtPauseTime, Option, 60311) \
-    X(FtSideTone, Option, 60312) \
     X(FtAniSeparator, Option, 60313) \
     X(FtPauseCode, Option, 60314) \
     X(SaveFirstQuestion, Msg, 0x9001) \

@@ -284,3 +284,46 @@ TEST(Cli, BookExportAndImport)
     }
     EXPECT_EQ(ReadAll(dir / "b.dat"), before);
 }
+
+TEST(Cli, AutoTestFile)
+{
+    TempDir dir;
+    ASSERT_EQ(RunCli("new --band 1 -o " + Q(dir / "a.dat")).status, 0);
+    ASSERT_EQ(RunCli("encode " + Q(dir / "a.dat") + " -o " + Q(dir / "a.bin")).status, 0);
+    const std::string image = ReadAll(dir / "a.bin");
+    const auto lines = [](const std::string& text) {
+        std::vector<std::string> all;
+        for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+            all.push_back(text.substr(at, end - at));
+        return all;
+    };
+
+    struct Case { std::string groups; std::string first; std::vector<std::size_t> marked; };
+    const Case cases[] = {
+        {"", "2,9", {0, 1, 2, 3, 404, 405, 406, 407}},  // channels 1 and 2, as the window starts
+        {" --groups ''", "0,9", {}},
+        {" --groups 1,2,3", "0,9", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.groups);
+        const Result r = RunCli("epm " + Q(dir / "a.dat") + c.groups + " -o " + Q(dir / "a.EPM"));
+        ASSERT_EQ(r.status, 0) << r.output;
+        const std::vector<std::string> all = lines(ReadAll(dir / "a.EPM"));
+        ASSERT_FALSE(all.empty());
+        EXPECT_EQ(all[0], c.first);
+        const std::size_t cells = all.size() - 1 - 810 - 12960;
+        EXPECT_EQ(cells, c.first == "2,9" ? 18u : 0u);
+        std::vector<std::size_t> marked;
+        for (std::size_t b = 0; b < 810; ++b)
+            if (all[1 + cells + b] == "1")
+                marked.push_back(b);
+        EXPECT_EQ(marked, c.marked);
+        for (std::size_t a = 0; a < image.size(); ++a)
+            ASSERT_EQ(all[1 + cells + 810 + a], std::to_string(static_cast<uint8_t>(image[a]))) << a;
+    }
+
+    const Result bad = RunCli("epm " + Q(dir / "a.dat") + " --groups 12 -o " + Q(dir / "b.EPM"));
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.output.find("--groups takes numbers 0..11"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "b.EPM"));
+}
