@@ -365,6 +365,17 @@ void frmMain::LoadShowTree()
         child(editor->treeNode, ctx_.language.LangText(editor->treeText));
     child(QStringLiteral("N9"), ctx_.language.LangText(TextKey::EmbeddedInfo));
     root->setExpanded(true);
+    // The tree grows to its longest node, so no name is cut in either language.
+    QList<int> sizes = imgSplitter->sizes();
+    int wanted = 0;
+    for (int i = 0; i < root->childCount(); ++i)
+        wanted = std::max(wanted, tvTreeView->fontMetrics().horizontalAdvance(root->child(i)->text(0)));
+    wanted += 2 * tvTreeView->indentation() + 2 * tvTreeView->frameWidth() + tvTreeView->fontMetrics().averageCharWidth();
+    if (sizes.size() == 2 && sizes[0] < wanted) {
+        sizes[1] -= wanted - sizes[0];
+        sizes[0] = wanted;
+        imgSplitter->setSizes(sizes);
+    }
 }
 
 void frmMain::treeClicked(QTreeWidgetItem* item)
