@@ -17,13 +17,10 @@ int Export(const Args& args)
     const auto out = args.option("-o");
     if (args.positional.size() != 2 || !out)
         return Usage();
-    if (auto problem = OutputProblem(*out, args.positional[1]))
-        return Fail(*problem);
-    Document doc(ProgramFolder());
-    StderrSink sink;
-    if (!doc.OpenDataFile(args.positional[1], sink))
+    const auto doc = OpenInputForOutput(args.positional[1], *out);
+    if (!doc)
         return 1;
-    const BookFileBytes bytes = BookToFileBytes(doc.Model.Book);
+    const BookFileBytes bytes = BookToFileBytes(doc->Model.Book);
     return SaveOutput(*out, bytes.data(), bytes.size()) ? 0 : 1;
 }
 

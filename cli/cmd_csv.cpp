@@ -19,16 +19,13 @@ int Export(const Args& args)
     const auto out = args.option("-o");
     if (args.positional.size() != 2 || !out)
         return Usage();
-    if (auto problem = OutputProblem(*out, args.positional[1]))
-        return Fail(*problem);
-    Document doc(ProgramFolder());
-    StderrSink sink;
-    if (!doc.OpenDataFile(args.positional[1], sink))
+    const auto doc = OpenInputForOutput(args.positional[1], *out);
+    if (!doc)
         return 1;
-    const std::string text = ExportChannelsCsv(doc.Model);
+    const std::string text = ExportChannelsCsv(doc->Model);
     if (!SaveOutput(*out, text.data(), text.size()))
         return 1;
-    std::cout << ExportSummary(doc.Model).english << '\n';
+    std::cout << ExportSummary(doc->Model).english << '\n';
     return 0;
 }
 

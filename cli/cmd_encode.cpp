@@ -10,16 +10,14 @@ Command EncodeCommand()
                 auto out = args.option("-o");
                 if (!out || args.positional.size() != 1)
                     return Fail("usage: tq8615-cli encode FILE.dat -o IMAGE.bin");
-                if (auto problem = OutputProblem(*out, args.positional[0]))
-                    return Fail(*problem);
-                Document doc(ProgramFolder());
-                StderrSink sink;
-                if (!doc.OpenDataFile(args.positional[0], sink))
+                const auto doc = OpenInputForOutput(args.positional[0], *out);
+                if (!doc)
                     return 1;
                 RadioImage image;
                 BlockUsageMap map;
                 ClearImage(image, map);
-                if (!EncodeModelToImage(doc.Model, image, map, sink))
+                StderrSink sink;
+                if (!EncodeModelToImage(doc->Model, image, map, sink))
                     return 1;
                 return SaveOutput(*out, image.bytes().data(), image.bytes().size()) ? 0 : 1;
             }};

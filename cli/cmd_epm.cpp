@@ -40,16 +40,14 @@ Command EpmCommand()
                 const auto groups = ParseGroups(args.option("--groups").value_or("0"));
                 if (!groups)
                     return Fail("--groups takes numbers 0..11 separated by commas");
-                if (auto problem = OutputProblem(*out, args.positional[0]))
-                    return Fail(*problem);
-                Document doc(ProgramFolder());
-                StderrSink sink;
-                if (!doc.OpenDataFile(args.positional[0], sink))
+                const auto doc = OpenInputForOutput(args.positional[0], *out);
+                if (!doc)
                     return 1;
                 AutoTestRecord record;
                 record.map.active = true;
                 RadioImage image;
-                if (!EncodeForAutoTest(doc.Model, *groups, image, record, EnglishText, sink))
+                StderrSink sink;
+                if (!EncodeForAutoTest(doc->Model, *groups, image, record, EnglishText, sink))
                     return 1;
                 const std::string text = EpmFileText(record, image, ToChineseCodePage);
                 return SaveOutput(*out, text.data(), text.size()) ? 0 : 1;

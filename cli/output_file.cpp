@@ -50,6 +50,19 @@ std::optional<std::string> OutputProblem(const std::filesystem::path& output, co
     return std::nullopt;
 }
 
+std::unique_ptr<Document> OpenInputForOutput(const std::filesystem::path& input, const std::filesystem::path& output)
+{
+    if (auto problem = OutputProblem(output, input)) {
+        Fail(*problem);
+        return nullptr;
+    }
+    auto doc = std::make_unique<Document>(ProgramFolder());
+    StderrSink sink;
+    if (!doc->OpenDataFile(input, sink))
+        return nullptr;
+    return doc;
+}
+
 bool SaveOutput(const std::filesystem::path& output, const void* data, std::size_t size)
 {
     std::error_code error;

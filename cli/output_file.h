@@ -2,6 +2,7 @@
 // Where a command's result goes: refusals before any work is done, the save with its
 // reason, and a recovery file for data that cannot be fetched a second time.
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,10 @@ namespace tq8615::cli {
 // exists and is not a regular file the user may write. nullopt when it can be written.
 std::optional<std::string> OutputProblem(const std::filesystem::path& output,
                                          const std::filesystem::path& input = {});
+
+// The data file a command reads, opened once the output it will write was checked;
+// nullptr after saying why either cannot be used.
+std::unique_ptr<Document> OpenInputForOutput(const std::filesystem::path& input, const std::filesystem::path& output);
 
 // Writes bytes; on failure prints "file error." with the path and the reason.
 bool SaveOutput(const std::filesystem::path& output, const void* data, std::size_t size);
