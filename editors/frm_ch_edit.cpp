@@ -61,6 +61,7 @@ FrmCHEdit::FrmCHEdit(AppContext& context, QWidget* parent)
     buildControls();
     ApplyLanguage(this, ctx_.language);
     setWindowTitle(ctx_.language.LangText(TextKey::ChannelEditCaption) + QStringLiteral("--- CH ") + ChannelLabel(channel_));
+    NameCharacterBoxes(nameLabel_->text(), std::span(Text1).subspan(kFirstNameBox, kNameBoxes));
     loadRecord();
     loading_ = false;
 }

@@ -48,6 +48,7 @@ FrmCommuBook::FrmCommuBook(AppContext& context, QWidget* parent)
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setTabKeyNavigation(false);  // arrows move between cells; Tab goes on to the buttons
     MSFlexGrid1->verticalHeader()->hide();
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
@@ -91,6 +92,7 @@ FrmCommuBook::FrmCommuBook(AppContext& context, QWidget* parent)
     layout->addLayout(files);
     layout->addLayout(buttons.row);
     ApplyLanguage(this, l);
+    MSFlexGrid1->setAccessibleName(windowTitle());
     ShowBookData();
     ready_ = true;
 }

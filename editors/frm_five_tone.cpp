@@ -89,6 +89,7 @@ Frm5Tone::Frm5Tone(AppContext& context, QWidget* parent)
     SetupGrid();
     ApplyLanguage(this, ctx_.language);
     setWindowTitle(ctx_.language.LangText(TextKey::FtCaption));
+    MSHFlexGrid1->setAccessibleName(windowTitle());
     ShowFromModel();
     FormReady = true;
 }

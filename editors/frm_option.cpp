@@ -38,6 +38,7 @@ FrmOption::FrmOption(AppContext& context, QWidget* parent)
     memoryChannels_ = MemoryChannelNumbers(ctx_.document.Model);
     buildControls();
     ApplyLanguage(this, ctx_.language);
+    NameCharacterBoxes(ctx_.language.LangText(TextKey::PowerOnMessageLabel), Text1);
     showWorkingCopy();
     applyDependencies();
     loaded_ = true;

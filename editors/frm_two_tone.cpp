@@ -118,6 +118,7 @@ Frm2Tone::Frm2Tone(AppContext& context, QWidget* parent)
     layout->addWidget(buildGrid(), 1);
     layout->addLayout(buttons.row);
     ApplyLanguage(this, ctx_.language);
+    MSHFlexGrid1->setAccessibleName(windowTitle());
 
     showHeader();
     for (int row = 1; row <= kTwoToneEntries; ++row)

@@ -1,5 +1,7 @@
 #include "input_rules.h"
 
+#include "app/language.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -93,5 +95,12 @@ void AttachTextRules(QLineEdit* box, CharSet set, bool moveOnAfterChar)
 }
 
 void SetCharSet(QLineEdit* box, CharSet set) { box->setProperty(kCharSetProperty, static_cast<int>(set)); }
+
+void NameCharacterBoxes(const QString& label, std::span<QLineEdit* const> boxes)
+{
+    const QString name = StripMnemonic(label).remove(QLatin1Char(':')).trimmed();
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+        boxes[k]->setAccessibleName(name + QLatin1Char(' ') + QString::number(k + 1));
+}
 
 }  // namespace tq8615::app

@@ -5,7 +5,10 @@
 // them, selects its whole text on entry and offers no context menu.
 #include "model/typed_chars.h"
 
+#include <span>
+
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace tq8615::app {
@@ -15,6 +18,10 @@ void EnterMovesOn(QWidget* control);
 
 // `moveOnAfterChar`: a one-character box hands the focus on after each accepted character.
 void AttachTextRules(QLineEdit* box, CharSet set, bool moveOnAfterChar = false);
+
+// One-character boxes that hold one text together: a screen reader announces each by the
+// text's label and its place ("Channel Name 2").
+void NameCharacterBoxes(const QString& label, std::span<QLineEdit* const> boxes);
 // Changes what a box with the rules attached lets the user type.
 void SetCharSet(QLineEdit* box, CharSet set);
 

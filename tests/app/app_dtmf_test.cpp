@@ -6,7 +6,7 @@
 #include "editors/frm_dtmf.h"
 #include "editors/frm_dtmf_special.h"
 #include "files/book_file.h"
-#include "link_support/link_fixtures.h"
+#include "in_process_radio.h"
 #include "model/commu_book_edit.h"
 
 #include <QCheckBox>
@@ -318,12 +318,7 @@ private Q_SLOTS:
         Harness h;
         frmMain& w = *h.window;
         w.show();
-        w.radio().replyTimeoutMs = 100;
-        w.radio().makeTransport = [&radio](const QString&) -> std::unique_ptr<Transport> {
-            auto port = std::make_unique<test::FakePort>();
-            test::WireRadio(*port, radio);
-            return port;
-        };
+        ConnectInProcessRadio(w, radio);
         h.ctx->dialogs.run = [](QDialog& d) {
             if (auto* dtmf = qobject_cast<FrmDTMF*>(&d)) {
                 TypeInto(Code(*dtmf, 0), QStringLiteral("12*#"));

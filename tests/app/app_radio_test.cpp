@@ -4,7 +4,7 @@
 #include "app/frm_emg.h"
 #include "app/frm_password.h"
 #include "app/frm_progress.h"
-#include "link_support/link_fixtures.h"
+#include "in_process_radio.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -77,12 +77,7 @@ void AppRadioTest::passwordAndEmbeddedInformation()
     radio.fillSampleInfo();
     Harness h;
     frmMain& w = *h.window;
-    w.radio().replyTimeoutMs = 100;
-    w.radio().makeTransport = [&radio](const QString&) -> std::unique_ptr<Transport> {
-        auto port = std::make_unique<test::FakePort>();
-        test::WireRadio(*port, radio);
-        return port;
-    };
+    ConnectInProcessRadio(w, radio);
 
     QStringList dialogs;
     QString serialShown;
@@ -153,12 +148,7 @@ void AppRadioTest::cancelReadAndWriteMidway()
     Harness h;
     frmMain& w = *h.window;
     w.show();
-    w.radio().replyTimeoutMs = 100;
-    w.radio().makeTransport = [&radio](const QString&) -> std::unique_ptr<Transport> {
-        auto port = std::make_unique<test::FakePort>();
-        test::WireRadio(*port, radio);
-        return port;
-    };
+    ConnectInProcessRadio(w, radio);
     const Language& l = h.ctx->language;
 
     // A read stopped halfway leaves the data as it was.
