@@ -35,4 +35,10 @@ OkCancel MakeOkCancel(QDialog* dialog)
     return {ok, cancel, ButtonRow(ok, cancel)};
 }
 
+void SilenceControls(QDialog* dialog)
+{
+    for (QObject* child : dialog->findChildren<QObject*>())
+        child->blockSignals(true);
+}
+
 }  // namespace tq8615::app

@@ -23,6 +23,11 @@ struct OkCancel {
 };
 OkCancel MakeOkCancel(QDialog* dialog);
 
+// For an editor's destructor: the controls' signals and its cell editors' commits are
+// blocked, so the focus leaving a box while the window goes away reaches none of the
+// editor's handlers (they would run on a half-destroyed window) and stores nothing.
+void SilenceControls(QDialog* dialog);
+
 // Twips to pixels: 15 twips per pixel.
 constexpr int Twips(int twips) { return twips / 15; }
 

@@ -97,6 +97,8 @@ FrmCommuBook::FrmCommuBook(AppContext& context, QWidget* parent)
     ready_ = true;
 }
 
+FrmCommuBook::~FrmCommuBook() { SilenceControls(this); }
+
 void FrmCommuBook::ShowBookData()
 {
     for (int row = 0; row < kCommuBookSize; ++row) {

@@ -18,6 +18,7 @@ class FrmCommuBook : public QDialog {
     Q_OBJECT
 public:
     explicit FrmCommuBook(AppContext& context, QWidget* parent = nullptr);
+    ~FrmCommuBook() override;
 
     CommuBook WorkingBook{};
     QTableWidget* MSFlexGrid1 = nullptr;

@@ -60,6 +60,8 @@ FrmDTMF::FrmDTMF(AppContext& context, QWidget* parent)
     loaded_ = true;
 }
 
+FrmDTMF::~FrmDTMF() { SilenceControls(this); }
+
 void FrmDTMF::buildControls()
 {
     const Language& l = ctx_.language;

@@ -22,6 +22,7 @@ class FrmDTMF : public QDialog {
     Q_OBJECT
 public:
     explicit FrmDTMF(AppContext& context, QWidget* parent = nullptr);
+    ~FrmDTMF() override;
 
     DtmfSettings WorkingCopy;
     // The code box that last had the focus; the special call composes into it.

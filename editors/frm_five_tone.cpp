@@ -94,6 +94,8 @@ Frm5Tone::Frm5Tone(AppContext& context, QWidget* parent)
     FormReady = true;
 }
 
+Frm5Tone::~Frm5Tone() { SilenceControls(this); }
+
 void Frm5Tone::buildControls()
 {
     const Language& lang = ctx_.language;

@@ -28,6 +28,7 @@ class Frm5Tone : public QDialog {
     Q_OBJECT
 public:
     explicit Frm5Tone(AppContext& context, QWidget* parent = nullptr);
+    ~Frm5Tone() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -126,6 +126,8 @@ Frm2Tone::Frm2Tone(AppContext& context, QWidget* parent)
     connect(Combo2[0], &QComboBox::currentIndexChanged, this, &Frm2Tone::formatChanged);
 }
 
+Frm2Tone::~Frm2Tone() { SilenceControls(this); }
+
 QWidget* Frm2Tone::buildHeader()
 {
     const Language& lang = ctx_.language;

@@ -23,6 +23,7 @@ class Frm2Tone : public QDialog {
     Q_OBJECT
 public:
     explicit Frm2Tone(AppContext& context, QWidget* parent = nullptr);
+    ~Frm2Tone() override;
 
     TwoToneBlock WorkingCopy;
 
