@@ -95,10 +95,10 @@ void FleetCommands::MnuProClone_Click()
     FleetLoop* loop = radio_.prepareFleet(ctx_.comPort);
     if (!loop)
         return;
-    auto start = [this, loop] {
+    auto start = [this, loop](int count) {
         if (loop->isRunning())
             return false;
-        loop->start([this] { return WriteRequestFor(ctx_.document.Model); }, writeOptions(), 0);
+        loop->start([this] { return WriteRequestFor(ctx_.document.Model); }, writeOptions(), count);
         return true;
     };
     FrmClone window(ctx_.language, *loop, start, QString::fromStdString(DefaultFleetLog().string()), window_);

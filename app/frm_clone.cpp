@@ -9,11 +9,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 namespace tq8615::app {
 
-FrmClone::FrmClone(const Language& language, FleetLoop& loop, std::function<bool()> startLoop, QString logFile,
+FrmClone::FrmClone(const Language& language, FleetLoop& loop, std::function<bool(int)> startLoop, QString logFile,
                    QWidget* parent)
     : QDialog(parent, ModalDialogFlags()), language_(language), loop_(loop), logFile_(std::move(logFile))
 {
@@ -37,6 +38,14 @@ FrmClone::FrmClone(const Language& language, FleetLoop& loop, std::function<bool
     layout->addWidget(logName);
 
     auto* buttons = new QHBoxLayout;
+    spnCount = new QSpinBox(this);
+    spnCount->setObjectName(QStringLiteral("spnCount"));
+    spnCount->setRange(0, 9999);
+    spnCount->setSpecialValueText(language.text(BuiltinText::CloneUntilStopped));
+    auto* countLabel = new QLabel(language.text(BuiltinText::CloneCount), this);
+    countLabel->setBuddy(spnCount);
+    buttons->addWidget(countLabel);
+    buttons->addWidget(spnCount);
     CommandStart = new QPushButton(language.text(BuiltinText::CloneStart), this);
     CommandStart->setObjectName(QStringLiteral("CommandStart"));
     CommandStop = new QPushButton(language.text(BuiltinText::CloneStop), this);
@@ -49,7 +58,7 @@ FrmClone::FrmClone(const Language& language, FleetLoop& loop, std::function<bool
     buttons->addWidget(CommandClose);
     layout->addLayout(buttons);
 
-    connect(CommandStart, &QPushButton::clicked, this, [this, startLoop] { running(startLoop()); });
+    connect(CommandStart, &QPushButton::clicked, this, [this, startLoop] { running(startLoop(spnCount->value())); });
     connect(CommandStop, &QPushButton::clicked, this, [this] { loop_.stop(); });
     connect(CommandClose, &QPushButton::clicked, this, &FrmClone::reject);
     connect(&loop_, &FleetLoop::waitingForRadio, this, [this] { lblStatus->setText(language_.text(BuiltinText::CloneWaiting)); });
@@ -81,6 +90,7 @@ void FrmClone::showCounts()
 void FrmClone::running(bool on)
 {
     CommandStart->setEnabled(!on);
+    spnCount->setEnabled(!on);
     CommandStop->setEnabled(on);
     CommandClose->setEnabled(!on);
 }

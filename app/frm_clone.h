@@ -8,6 +8,7 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QSpinBox;
 
 namespace tq8615::app {
 
@@ -16,13 +17,15 @@ class Language;
 class FrmClone : public QDialog {
     Q_OBJECT
 public:
-    // `startLoop` starts the loop (false when it cannot); the log file gets a line a radio.
-    FrmClone(const Language& language, FleetLoop& loop, std::function<bool()> startLoop, QString logFile,
+    // `startLoop` starts the loop for a number of radios, 0 until stopped (false when it
+    // cannot); the log file gets a line a radio.
+    FrmClone(const Language& language, FleetLoop& loop, std::function<bool(int)> startLoop, QString logFile,
              QWidget* parent = nullptr);
 
     QLabel* lblStatus = nullptr;
     QLabel* lblCounts = nullptr;
     QPlainTextEdit* txtLog = nullptr;
+    QSpinBox* spnCount = nullptr;  // radios to program; 0 until stopped
     QPushButton* CommandStart = nullptr;
     QPushButton* CommandStop = nullptr;
     QPushButton* CommandClose = nullptr;

@@ -176,8 +176,10 @@ constexpr TextPair kPairs[] = {
     {"&Print...", "打印(&P)..."},
     {"Model", "机型"},
     {"Band plan", "频段"},
+    {"&Radios:", "电台数(&R)："},
+    {"until stopped", "直到停止"},
 };
-static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::PrintBandPlan) + 1,
+static_assert(std::size(kPairs) == static_cast<std::size_t>(BuiltinText::CloneUntilStopped) + 1,
               "one pair for every built-in text");
 
 }  // namespace

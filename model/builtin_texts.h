@@ -46,6 +46,8 @@ enum class BuiltinText {
     CopyChannels, DeleteChannels, InsertChannel, RemoveChannels, MoveChannelsUp, MoveChannelsDown,
     SortMenu, SortChannels, SortByFrequency, SortByName, SortByColumn, Channel200InUse,
     PrintCommand, PrintModel, PrintBandPlan,
+    // How many radios the fleet window programs.
+    CloneCount, CloneUntilStopped,
 };
 
 struct TextPair {

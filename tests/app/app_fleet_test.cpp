@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 
 #include <signal.h>
@@ -148,6 +149,7 @@ void AppFleetTest::cloneWindowProgramsRadiosAndLogsThem()
     h.ctx->comPort = sim.path();
     QString log;
     QString counts;
+    bool countLocked = false;
     h.ctx->dialogs.run = [&](QDialog& d) {
         auto* clone = qobject_cast<FrmClone*>(&d);
         if (!clone)
@@ -158,14 +160,15 @@ void AppFleetTest::cloneWindowProgramsRadiosAndLogsThem()
                 QTest::qWait(20);
             return clone->lblCounts->text().contains(text);
         };
+        clone->spnCount->setValue(2);  // the loop ends by itself after the second radio
         clone->CommandStart->click();
+        countLocked = !clone->spnCount->isEnabled();
         if (countsSay(QStringLiteral("done: 1"))) {
             sim.signal(SIGUSR1);
             QTest::qWait(800);  // the window sees the radio go
             sim.signal(SIGUSR2);
             countsSay(QStringLiteral("done: 2"));
         }
-        clone->CommandStop->click();
         QDeadlineTimer deadline(5000);
         while (!clone->CommandClose->isEnabled() && !deadline.hasExpired())
             QTest::qWait(20);
@@ -175,6 +178,7 @@ void AppFleetTest::cloneWindowProgramsRadiosAndLogsThem()
     };
     Child<QAction>(w, "MnuProClone")->trigger();
     QCOMPARE(counts, QStringLiteral("Radios done: 2    failed: 0"));
+    QVERIFY(countLocked);
     const QStringList lines = log.split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 3);
     QVERIFY2(lines[1].contains(QStringLiteral(",SIM8615000001,verified,")), qPrintable(log));
