@@ -8,13 +8,6 @@ using namespace tq8615;
 
 namespace {
 
-DtmfSettings Fresh()
-{
-    DtmfSettings s;
-    ResetDtmfDefaults(s);
-    return s;
-}
-
 RadioImage EncodeOnly(DtmfSettings& s)
 {
     RadioImage image;
@@ -27,7 +20,7 @@ RadioImage EncodeOnly(DtmfSettings& s)
 
 TEST(DtmfCodec, CodeSlotsAndMap)
 {
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     s.DtmfCodes[0] = {std::string_view("12EF"), 4};
     s.DtmfCodes[9] = {std::string_view("12"), 5};   // the count is lowered to the digits there are
     s.DtmfCodes[3] = {std::string_view("99"), 17};  // a count over 16 writes nothing
@@ -40,7 +33,7 @@ TEST(DtmfCodec, CodeSlotsAndMap)
     EXPECT_EQ(image.at(12910), 0x01);
     EXPECT_EQ(image.at(12911), 0x02);
 
-    DtmfSettings back = Fresh();
+    DtmfSettings back = test::DefaultDtmf();
     DecodeDtmf(back, image);
     EXPECT_EQ(back.DtmfCodes[0].DigitCount, 4);
     EXPECT_EQ(back.DtmfCodes[0].Digits.trimmed(), "12EF");
@@ -49,7 +42,7 @@ TEST(DtmfCodec, CodeSlotsAndMap)
 
 TEST(DtmfCodec, HeaderRepairs)
 {
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     s.DtmfId = "7";
     s.SeparatorCode = 9;
     s.GroupCode = 0;
@@ -68,7 +61,7 @@ TEST(DtmfCodec, HeaderRepairs)
     image.set(6866, 9);
     image.set(6868, 251);
     image.set(6871, 10);
-    DtmfSettings back = Fresh();
+    DtmfSettings back = test::DefaultDtmf();
     DecodeDtmf(back, image);
     EXPECT_EQ(back.DecodeResponse, 0);
     EXPECT_EQ(image.at(6866), 9);  // the repair is the model's: the image stays as read
@@ -81,7 +74,7 @@ TEST(DtmfCodec, ShortCodesDecodeWithinTheirWidth)
     RadioImage image;
     for (int i = 0; i < 16; ++i)
         image.set(6848 + i, static_cast<uint8_t>(i));  // the kill code slot, all 16 digits
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     DecodeDtmf(s, image);
     EXPECT_EQ(s.KillCode.DigitCount, 14);
     EXPECT_EQ(s.KillCode.Digits.raw(), "0123456789ABCD");

@@ -14,13 +14,6 @@ using namespace tq8615;
 
 namespace {
 
-DtmfSettings Fresh()
-{
-    DtmfSettings s;
-    ResetDtmfDefaults(s);
-    return s;
-}
-
 CommuBook FreshBook()
 {
     CommuBook book;
@@ -45,7 +38,7 @@ TEST(DtmfEdit, DigitTexts)
 // Typed 12*# is stored as 12EF with 4 digits, reaches the radio so and is shown back.
 TEST(DtmfEdit, CodeRoundTrip)
 {
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     DtmfForm form = ShowDtmfFromModel(s);
     form.codes[0] = "12*#";
     form.codes[kDtmfKillBox] = "A1";
@@ -66,21 +59,21 @@ TEST(DtmfEdit, CodeRoundTrip)
 // The defaults show as the lists hold them, and saving the form unchanged keeps them.
 TEST(DtmfEdit, DefaultsRoundTrip)
 {
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     const DtmfForm form = ShowDtmfFromModel(s);
     EXPECT_EQ(form.ownId, "000");
     EXPECT_EQ(form.separator, 4);       // "*"
     EXPECT_EQ(form.groupCode, 1);       // A
     EXPECT_EQ(form.preSendDelay, 19);   // "200"
     EXPECT_EQ(form.pauseTime, 6);       // "10"
-    DtmfSettings saved = Fresh();
+    DtmfSettings saved = test::DefaultDtmf();
     SaveDtmfToModel(form, saved);
     EXPECT_EQ(saved, s);
 }
 
 TEST(DtmfEdit, LoadingRepairs)
 {
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     s.AniSetting = 2;
     s.SendTime = 5;
     s.PttIdSetting = 4;
@@ -119,7 +112,7 @@ TEST(DtmfEdit, LoadingRepairs)
 
 TEST(DtmfEdit, ListsStoreTheirValues)
 {
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     DtmfForm form = ShowDtmfFromModel(s);
     form.groupCode = 0;
     form.separator = 5;
@@ -146,7 +139,7 @@ TEST(DtmfEdit, OwnIdentityPadding)
         const char* stored;
     };
     for (const Case& c : {Case{"12", "120"}, Case{"", "000"}, Case{"1234", "1234"}, Case{"12345", "12345"}}) {
-        DtmfSettings s = Fresh();
+        DtmfSettings s = test::DefaultDtmf();
         DtmfForm form = ShowDtmfFromModel(s);
         form.ownId = c.typed;
         SaveDtmfToModel(form, s);
@@ -154,7 +147,7 @@ TEST(DtmfEdit, OwnIdentityPadding)
         EXPECT_EQ(s.DtmfIdLength, static_cast<int16_t>(std::string(c.stored).size())) << c.typed;
     }
     // The radio keeps the first three digits of a longer identity.
-    DtmfSettings s = Fresh();
+    DtmfSettings s = test::DefaultDtmf();
     s.DtmfId = std::string_view("1234\0", 5);
     RadioImage image;
     BlockUsageMap map;

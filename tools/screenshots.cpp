@@ -51,18 +51,6 @@ public:
     Answer ask(QWidget*, Icon, const QString&, const QString&, Buttons) override { return Answer::Cancel; }
 };
 
-bool save(QWidget& w, const QString& folder, const QString& name)
-{
-    w.adjustSize();
-    w.show();
-    QApplication::processEvents();
-    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
-    const bool ok = w.grab().save(path);
-    std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    w.hide();
-    return ok;
-}
-
 // Shows the window at its natural size and grabs it after `prepare` ran on the shown window.
 bool saveShown(QWidget& w, const QString& folder, const QString& name, const std::function<void()>& prepare)
 {
@@ -76,6 +64,11 @@ bool saveShown(QWidget& w, const QString& folder, const QString& name, const std
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
     w.hide();
     return ok;
+}
+
+bool save(QWidget& w, const QString& folder, const QString& name)
+{
+    return saveShown(w, folder, name, [] {});
 }
 
 // A 5-tone list with every kind of code, an own identity and a named info code.

@@ -10,6 +10,13 @@
 
 namespace tq8615::test {
 
+DtmfSettings DefaultDtmf()
+{
+    DtmfSettings s;
+    ResetDtmfDefaults(s);
+    return s;
+}
+
 EditingModel RichModel(int bandPlanIndex)
 {
     Document doc;

@@ -13,6 +13,9 @@ namespace tq8615::test {
 // from each other, all within what the radio can hold.
 EditingModel RichModel(int bandPlanIndex = 1);
 
+// The DTMF settings as a new data file has them.
+DtmfSettings DefaultDtmf();
+
 // Bytes from..from+count-1 of an image, for comparing with a list.
 std::vector<uint8_t> Slice(const RadioImage& image, int from, int count);
 
